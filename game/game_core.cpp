@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/game_core.h"
+
+#include "game/random.h"
+
+namespace quivalo {
+
+namespace {
+
+// The house tidying pass: (colour, target slot, source slot), applied in this order.
+struct TidyRule {
+  Colour colour;
+  int target;
+  int source;
+};
+constexpr std::array<TidyRule, 24> kTidyRules{{
+    {Colour::Blau, 4, 1},  {Colour::Blau, 4, 2},  {Colour::Blau, 4, 3},  {Colour::Blau, 3, 1},
+    {Colour::Blau, 3, 2},  {Colour::Blau, 2, 1},  {Colour::Rot, 3, 2},   {Colour::Rot, 3, 4},
+    {Colour::Rot, 3, 1},   {Colour::Rot, 1, 2},   {Colour::Rot, 1, 4},   {Colour::Rot, 4, 2},
+    {Colour::Gelb, 1, 4},  {Colour::Gelb, 1, 3},  {Colour::Gelb, 1, 2},  {Colour::Gelb, 2, 4},
+    {Colour::Gelb, 2, 3},  {Colour::Gelb, 3, 4},  {Colour::Green, 2, 3}, {Colour::Green, 2, 1},
+    {Colour::Green, 2, 4}, {Colour::Green, 4, 3}, {Colour::Green, 4, 1}, {Colour::Green, 1, 3},
+}};
+
+constexpr std::uint32_t kRollEndMs = 100;
+constexpr std::uint32_t kComputerDelayMs = 250;
+constexpr std::uint32_t kRemarkMs = 1000;
+
+}  // namespace
+
+GameCore::GameCore(Platform platform) : platform_(platform) {
+  resetBoardImages();
+  for (Colour c : kColours) {
+    s_.SpielerMenu[static_cast<std::size_t>(index(c))] = {c == Colour::Blau,
+                                                          playerCaption(c, c == Colour::Blau)};
+  }
+  s_.leicht1 = {false, "leicht"};
+  s_.schwer1 = {true, "schwer"};
+  setInterval(TimerId::Timer2, 200);
+  setInterval(TimerId::Timer3, 200);
+  setInterval(TimerId::Timer4, kRemarkMs);
+  FormCreate();
+}
+
+void GameCore::setInterval(TimerId timer, std::uint32_t ms) {
+  auto& current = s_.interval[static_cast<std::size_t>(timer)];
+  if (current == ms) {
+    return;
+  }
+  current = ms;
+  platform_.timers.setInterval(timer, ms);
+}
+
+std::uint32_t GameCore::drawFromClock(std::uint32_t n) {
+  s_.seed = platform_.clock.msSinceMidnightUtc();
+  return draw(s_.seed, n);
+}
+
+void GameCore::resetBoardImages() {
+  for (int i = 0; i < kBoardImageCount; ++i) {
+    s_.setShown(Image(i), initiallyShown(Image(i)));
+  }
+}
+
+void GameCore::FormCreate() {
+  s_.Spielfeld.fill(Cell::Leer);
+  s_.Werfer = 4;
+  s_.Augen = 0;
+  s_.Versuche = 0;
+  NeuerWerfer();
+}
+
+// The three-roll rule: all pieces at home, except those packed at the far end
+// of the goal lane, read from the house slots that a packed house occupies.
+bool GameCore::noPieceCanMove(Colour c) const {
+  const auto& fill = info(c).fillOrder;
+  for (int inGoal = 0; inGoal < 4; ++inGoal) {
+    bool all = true;
+    for (int k = 0; k < inGoal && all; ++k) {
+      all = shown(ZielVoll(c, 4 - k));
+    }
+    for (int k = 0; k < 4 - inGoal && all; ++k) {
+      all = shown(HausVoll(c, fill[static_cast<std::size_t>(k)]));
+    }
+    if (all) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void GameCore::NeuerWerfer() {
+  if (s_.Versuche == 0) {
+    s_.BlauDran = s_.RotDran = s_.GelbDran = s_.GreenDran = 0;
+    s_.Werfer = s_.Werfer == 4 ? 1 : static_cast<std::uint8_t>(s_.Werfer + 1);
+    const Colour c = colourOfPlayer(s_.Werfer);
+    s_.Dran(c) = 1;
+    s_.FarbLabel = info(c).display;
+    s_.Versuche = noPieceCanMove(c) ? 3 : 1;
+  }
+  for (Colour c : kColours) {
+    if (!s_.SpielerMenu[static_cast<std::size_t>(index(c))].Checked &&
+        s_.Werfer == playerNumber(c)) {
+      setInterval(computerTimer(c), kComputerDelayMs);
+    }
+  }
+}
+
+void GameCore::WuerfelClick() {
+  for (int n = 1; n <= 6; ++n) {
+    hide(Zahl(n));
+  }
+  s_.Augen = static_cast<std::uint8_t>(drawFromClock(6) + 1);
+  show(Zahl(s_.Augen));
+  if (s_.Augen == 6) {
+    s_.Versuche = 1;
+  } else if (s_.Versuche > 0) {
+    // A roll made with no rolls left (a person's roll just before a computer
+    // roll) keeps 0 rather than wrapping round to 255 rolls.
+    --s_.Versuche;
+  }
+  s_.ErsterSchritt = 1;
+  setInterval(TimerId::Timer1, kRollEndMs);
+  s_.WuerfelEnabled = false;
+  s_.KannNichtBtnEnabled = true;
+  ++stats_.rolls;
+}
+
+void GameCore::KannNichtBtnClick() { s_.Augen = 0; }
+
+void GameCore::Timer1Timer() {
+  if (s_.Augen != 0) {
+    return;
+  }
+  setInterval(TimerId::Timer1, 0);
+  s_.KannNichtBtnEnabled = false;
+  s_.WuerfelEnabled = true;
+  NeuerWerfer();
+  for (int n = 1; n <= 6; ++n) {
+    hide(Zahl(n));
+  }
+}
+
+void GameCore::Timer2Timer() {
+  for (const TidyRule& r : kTidyRules) {
+    if (!shown(HausVoll(r.colour, r.target)) && shown(HausVoll(r.colour, r.source))) {
+      show(HausVoll(r.colour, r.target));
+      hide(HausLeer(r.colour, r.target));
+      hide(HausVoll(r.colour, r.source));
+      show(HausLeer(r.colour, r.source));
+    }
+  }
+}
+
+void GameCore::Timer3Timer() {
+  for (Colour c : kColours) {
+    if (!(shown(ZielVoll(c, 1)) && shown(ZielVoll(c, 2)) && shown(ZielVoll(c, 3)) &&
+          shown(ZielVoll(c, 4)))) {
+      continue;
+    }
+    for (TimerId t : {TimerId::Timer3, TimerId::Timer1, TimerId::BlauTimer, TimerId::RotTimer,
+                      TimerId::GelbTimer, TimerId::GreenTimer}) {
+      setInterval(t, 0);
+    }
+    std::string text = "Herzlichen Glückwunsch Herr ";
+    text += info(c).display;
+    text += ", Sie haben gewonnen.";
+    platform_.dialog.information(text);
+    s_.WuerfelEnabled = false;
+    // A game has one winner: a second full lane found in the same check is
+    // not congratulated as well.
+    return;
+  }
+}
+
+void GameCore::Kommentar() {
+  s_.Bemerkung = kRemarks[drawFromClock(static_cast<std::uint32_t>(kRemarks.size()))];
+  setInterval(TimerId::Timer4, 0);
+  setInterval(TimerId::Timer4, kRemarkMs);
+}
+
+void GameCore::Timer4Timer() {
+  setInterval(TimerId::Timer4, 0);
+  s_.Bemerkung.clear();
+}
+
+void GameCore::returnToHouse(Colour c) {
+  ++stats_.knockOuts;
+  for (int k = 1; k <= 3; ++k) {
+    if (!shown(HausVoll(c, k))) {
+      show(HausVoll(c, k));
+      return;
+    }
+  }
+  show(HausVoll(c, 4));
+}
+
+void GameCore::Neu1Click() {
+  resetBoardImages();
+  FormCreate();
+  s_.WuerfelEnabled = true;
+  setInterval(TimerId::Timer3, 500);
+}
+
+void GameCore::SpielerMenuClick(Colour c) {
+  MenuItem& item = s_.SpielerMenu[static_cast<std::size_t>(index(c))];
+  item.Checked = !item.Checked;
+  item.Caption = playerCaption(c, item.Checked);
+}
+
+void GameCore::leicht1Click() {
+  s_.leicht1.Checked = true;
+  s_.schwer1.Checked = false;
+}
+
+void GameCore::schwer1Click() {
+  s_.schwer1.Checked = true;
+  s_.leicht1.Checked = false;
+}
+
+}  // namespace quivalo

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's state with its turn cycle and die, house tidying and winner check,
+// remarks, new game and the player settings. The move rules build on it
+// (board/), the computer players on those (computer/).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "game/platform.h"
+#include "game/state.h"
+
+namespace quivalo {
+
+// The eleven remarks shown when a piece is knocked out.
+inline constexpr std::array<std::string_view, 11> kRemarks{
+    "Ätsch!",   "War wohl nix.",    "Und raus!",      "Und weg!", "Tschüüüüüüs.",       "Auf Wiedersehen.",
+    "Bis dann.", "Ab nach Hause!", "Sorry!", "War keine Absicht!", "Ups ..."};
+
+// Counters for tools and benchmarks; not part of the game's state.
+struct Stats {
+  std::uint64_t rolls = 0;
+  std::uint64_t knockOuts = 0;  // pieces sent home, on the track and on start fields
+};
+
+class GameCore {
+ public:
+  // Creates the game as the window does: creation values, Timer2, Timer3 and
+  // Timer4 started, then FormCreate.
+  explicit GameCore(Platform platform);
+  GameCore(const GameCore&) = delete;
+  GameCore& operator=(const GameCore&) = delete;
+  ~GameCore() = default;
+
+  const State& state() const { return s_; }
+  // Direct access for tests and tools that set up a position.
+  State& state() { return s_; }
+  const Stats& stats() const { return stats_; }
+
+  // Turn cycle.
+  void FormCreate();
+  void NeuerWerfer();
+  void WuerfelClick();
+  void KannNichtBtnClick();
+  void Timer1Timer();
+
+  // House tidying and winner check.
+  void Timer2Timer();
+  void Timer3Timer();
+
+  // Remarks.
+  void Kommentar();
+  void Timer4Timer();
+
+  // New game and settings (SpielerMenu1Click..SpielerMenu4Click by colour).
+  void Neu1Click();
+  void SpielerMenuClick(Colour c);
+  void SpielerMenu1Click() { SpielerMenuClick(Colour::Blau); }
+  void SpielerMenu2Click() { SpielerMenuClick(Colour::Rot); }
+  void SpielerMenu3Click() { SpielerMenuClick(Colour::Gelb); }
+  void SpielerMenu4Click() { SpielerMenuClick(Colour::Green); }
+  void leicht1Click();
+  void schwer1Click();
+
+  // Help menu.
+  void Inhalt1Click() { platform_.help.help(HelpRequest::Contents); }
+  void Suchen1Click() { platform_.help.help(HelpRequest::Search); }
+  void Hilfebenutzen1Click() { platform_.help.help(HelpRequest::HelpOnHelp); }
+
+  // Sets a timer's interval under the timer convention and tells the host.
+  void setInterval(TimerId timer, std::uint32_t ms);
+
+ protected:
+  bool shown(Image i) const { return s_.isShown(i); }
+  void show(Image i) { s_.setShown(i, true); }
+  void hide(Image i) { s_.setShown(i, false); }
+  // Reseeds the generator from the clock and draws a value in 0..n-1.
+  std::uint32_t drawFromClock(std::uint32_t n);
+  // Shows a full-slot image of colour c's house for a piece knocked out.
+  void returnToHouse(Colour c);
+
+  State s_;
+  Stats stats_;
+  Platform platform_;
+
+ private:
+  bool noPieceCanMove(Colour c) const;
+  void resetBoardImages();
+};
+
+}  // namespace quivalo

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The small seams through which the rules reach the world outside: the clock,
+// the timers, the information dialog and the help viewer. The Qt window and
+// the deterministic test host each implement them.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "game/state.h"
+
+namespace quivalo {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Milliseconds since midnight, universal time (0 to 86,399,999).
+  virtual std::uint32_t msSinceMidnightUtc() = 0;
+};
+
+// Named timers under one convention: 0 stops a timer, a new non-zero interval
+// starts a fresh period, the interval it already has leaves it undisturbed.
+class Timers {
+ public:
+  virtual ~Timers() = default;
+  virtual void setInterval(TimerId timer, std::uint32_t ms) = 0;
+};
+
+class InfoDialog {
+ public:
+  virtual ~InfoDialog() = default;
+  // Shows a modal information message; returns when it has been closed.
+  virtual void information(std::string_view text) = 0;
+};
+
+enum class HelpRequest : std::uint8_t { Contents, Search, HelpOnHelp };
+
+class HelpViewer {
+ public:
+  virtual ~HelpViewer() = default;
+  // Serves one request for the game's help file; the answer is not used.
+  virtual void help(HelpRequest request) = 0;
+};
+
+// Whatever runs the handler of a timer that has fired.
+class TimerTarget {
+ public:
+  virtual ~TimerTarget() = default;
+  virtual void onTimer(TimerId timer) = 0;
+};
+
+// The help file's name, looked up by the help viewer.
+inline constexpr std::string_view kHelpFileName = "Hilfe zu Quivalo.HLP";
+
+struct Platform {
+  Clock& clock;
+  Timers& timers;
+  InfoDialog& dialog;
+  HelpViewer& help;
+};
+
+}  // namespace quivalo

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/virtual_host.h"
+
+#include <limits>
+
+namespace quivalo {
+
+VirtualHost::VirtualHost(std::uint32_t maxJitterMs, std::uint64_t jitterSeed)
+    : maxJitter_(maxJitterMs), jitterState_(jitterSeed) {}
+
+std::uint64_t VirtualHost::jitter() {
+  if (maxJitter_ == 0) {
+    return 0;
+  }
+  // splitmix64
+  std::uint64_t z = (jitterState_ += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return z % (maxJitter_ + 1ull);
+}
+
+void VirtualHost::setTimeOfDay(std::uint32_t ms) {
+  const auto nowOfDay = static_cast<std::uint32_t>(now_ % kDayMs);
+  dayOffset_ = (ms % kDayMs + kDayMs - nowOfDay) % kDayMs;
+}
+
+std::uint32_t VirtualHost::msSinceMidnightUtc() {
+  return static_cast<std::uint32_t>((now_ + dayOffset_) % kDayMs);
+}
+
+void VirtualHost::setInterval(TimerId timer, std::uint32_t ms) {
+  VirtualTimer& t = timers_[static_cast<std::size_t>(timer)];
+  if (t.interval == ms) {
+    return;
+  }
+  t.interval = ms;
+  if (ms != 0) {
+    t.due = now_ + ms + jitter();
+  }
+}
+
+void VirtualHost::information(std::string_view text) { dialogs_.emplace_back(text); }
+
+void VirtualHost::help(HelpRequest request) { help_.push_back(request); }
+
+std::uint64_t VirtualHost::nextDue() const {
+  std::uint64_t best = std::numeric_limits<std::uint64_t>::max();
+  for (const VirtualTimer& t : timers_) {
+    if (t.interval != 0 && t.due < best) {
+      best = t.due;
+    }
+  }
+  return best;
+}
+
+bool VirtualHost::fireNext(std::uint64_t limit) {
+  std::size_t which = timers_.size();
+  std::uint64_t best = std::numeric_limits<std::uint64_t>::max();
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    // Strictly earlier wins, so timers due together fire in table order.
+    if (timers_[i].interval != 0 && timers_[i].due < best) {
+      best = timers_[i].due;
+      which = i;
+    }
+  }
+  if (which == timers_.size() || best > limit) {
+    return false;
+  }
+  now_ = best;
+  VirtualTimer& t = timers_[which];
+  t.due = now_ + t.interval + jitter();
+  ++firings_;
+  if (target_ != nullptr) {
+    target_->onTimer(TimerId(which));
+  }
+  return true;
+}
+
+void VirtualHost::advance(std::uint64_t ms) {
+  const std::uint64_t end = now_ + ms;
+  while (fireNext(end)) {
+  }
+  now_ = end;
+}
+
+}  // namespace quivalo

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A deterministic host for tests, tools and benchmarks: a virtual clock and a
+// virtual timer queue that fires due timers in time order as time moves on.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/platform.h"
+
+namespace quivalo {
+
+class VirtualHost final : public Clock, public Timers, public InfoDialog, public HelpViewer {
+ public:
+  static constexpr std::uint32_t kDayMs = 86'400'000;
+
+  // With maxJitterMs > 0 every firing comes 0 to maxJitterMs late, drawn from
+  // a generator seeded with jitterSeed, as on a busy event loop.
+  explicit VirtualHost(std::uint32_t maxJitterMs = 0, std::uint64_t jitterSeed = 0);
+
+  Platform platform() { return {*this, *this, *this, *this}; }
+  void setTarget(TimerTarget* target) { target_ = target; }
+
+  // Virtual milliseconds since the host was made.
+  std::uint64_t now() const { return now_; }
+  // Sets the time of day the rules read, without touching when timers fire.
+  void setTimeOfDay(std::uint32_t ms);
+  // Moves time on by ms, firing every timer that comes due, in time order.
+  void advance(std::uint64_t ms);
+  // Fires the next timer due no later than `limit`; false if there is none.
+  bool fireNext(std::uint64_t limit);
+  // When the next timer is due, or UINT64_MAX when none runs.
+  std::uint64_t nextDue() const;
+
+  std::uint32_t interval(TimerId t) const { return timers_[static_cast<std::size_t>(t)].interval; }
+  std::uint64_t firings() const { return firings_; }
+  const std::vector<std::string>& dialogs() const { return dialogs_; }
+  const std::vector<HelpRequest>& helpRequests() const { return help_; }
+
+  std::uint32_t msSinceMidnightUtc() override;
+  void setInterval(TimerId timer, std::uint32_t ms) override;
+  void information(std::string_view text) override;
+  void help(HelpRequest request) override;
+
+ private:
+  struct VirtualTimer {
+    std::uint32_t interval = 0;
+    std::uint64_t due = 0;
+  };
+  std::uint64_t jitter();
+
+  std::array<VirtualTimer, kTimerCount> timers_{};
+  std::uint64_t now_ = 0;
+  std::uint32_t dayOffset_ = 0;
+  std::uint32_t maxJitter_;
+  std::uint64_t jitterState_;
+  std::uint64_t firings_ = 0;
+  TimerTarget* target_ = nullptr;
+  std::vector<std::string> dialogs_;
+  std::vector<HelpRequest> help_;
+};
+
+}  // namespace quivalo

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, builds the game and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target quivalo
+exec build/release/ui/quivalo "$@"
