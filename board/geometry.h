@@ -11,12 +11,12 @@
 
 namespace quivalo {
 
-inline constexpr int kGridOrigin = 8;   // client-area pixel of column 0 / row 0
-inline constexpr int kGridPitch = 32;   // distance between neighbouring cells
-inline constexpr int kCellSize = 28;    // a raised cell
-inline constexpr int kImageInset = 2;   // images lie at (2, 2) inside their cell
-inline constexpr int kImageSize = 24;   // and are 24 x 24
-inline constexpr int kPictureSize = 25; // pictures are 25 x 25, drawn scaled
+inline constexpr int kGridOrigin = 8;    // client-area pixel of column 0 / row 0
+inline constexpr int kGridPitch = 32;    // distance between neighbouring cells
+inline constexpr int kCellSize = 28;     // a raised cell
+inline constexpr int kImageInset = 2;    // images lie at (2, 2) inside their cell
+inline constexpr int kImageSize = 24;    // and are 24 x 24
+inline constexpr int kPictureSize = 25;  // pictures are 25 x 25, drawn scaled
 inline constexpr int kCellCount = 72;
 
 enum class CellKind : std::uint8_t { Track, House, Goal };

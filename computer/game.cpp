@@ -9,9 +9,8 @@ void Game::Computer(Colour c) {
   WuerfelClick();
 
   // Empty the start field while pieces still wait at home.
-  if (s_.cell(ci.start) == ci.code &&
-      (!shown(HausLeer(c, 1)) || !shown(HausLeer(c, 2)) || !shown(HausLeer(c, 3)) ||
-       !shown(HausLeer(c, 4)))) {
+  if (s_.cell(ci.start) == ci.code && (!shown(HausLeer(c, 1)) || !shown(HausLeer(c, 2)) ||
+                                       !shown(HausLeer(c, 3)) || !shown(HausLeer(c, 4)))) {
     SteinClick(c, ci.start);
   }
 

@@ -18,8 +18,7 @@ std::uint64_t nextRandom(std::uint64_t& state) {
 // True when colour c, played by a person, waits at the dice button.
 bool personToRoll(const Game& g, Colour c) {
   const State& s = g.state();
-  return s.Dran(c) == 1 && s.WuerfelEnabled && s.Augen == 0 &&
-         s.intervalOf(TimerId::Timer1) == 0;
+  return s.Dran(c) == 1 && s.WuerfelEnabled && s.Augen == 0 && s.intervalOf(TimerId::Timer1) == 0;
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ namespace quivalo {
 
 // The eleven remarks shown when a piece is knocked out.
 inline constexpr std::array<std::string_view, 11> kRemarks{
-    "Ätsch!",   "War wohl nix.",    "Und raus!",      "Und weg!", "Tschüüüüüüs.",       "Auf Wiedersehen.",
-    "Bis dann.", "Ab nach Hause!", "Sorry!", "War keine Absicht!", "Ups ..."};
+    "Ätsch!",       "War wohl nix.",      "Und raus!", "Und weg!",
+    "Tschüüüüüüs.", "Auf Wiedersehen.",   "Bis dann.", "Ab nach Hause!",
+    "Sorry!",       "War keine Absicht!", "Ups ..."};
 
 // Counters for tools and benchmarks; not part of the game's state.
 struct Stats {

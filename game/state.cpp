@@ -8,7 +8,7 @@ namespace quivalo {
 namespace {
 
 constexpr std::array<std::string_view, 7> kKindPrefix{"Feld", "Stein", "Haus", "Haus",
-                                                      "Ziel", "Ziel", "Zahl"};
+                                                      "Ziel", "Ziel",  "Zahl"};
 
 // Parses a whole decimal number in [lo, hi]; anything else gives nothing.
 std::optional<int> number(std::string_view s, int lo, int hi) {

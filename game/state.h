@@ -27,13 +27,13 @@ enum class Cell : std::uint8_t { Leer = 0, Blau = 1, Gelb = 2, Green = 3, Rot = 
 
 // Everything that differs between the colours, one row per colour.
 struct ColourInfo {
-  std::string_view word;         // spelling in image, handler and timer names
-  std::string_view display;      // the name shown on screen
-  Cell code;                     // cell code in `Spielfeld`
-  int start;                     // start field S
-  int last;                      // last track field L
-  int goalCell1;                 // `Spielfeld` cell of goal slot 1
-  int shift;                     // added to a track count past L to give the goal cell
+  std::string_view word;                  // spelling in image, handler and timer names
+  std::string_view display;               // the name shown on screen
+  Cell code;                              // cell code in `Spielfeld`
+  int start;                              // start field S
+  int last;                               // last track field L
+  int goalCell1;                          // `Spielfeld` cell of goal slot 1
+  int shift;                              // added to a track count past L to give the goal cell
   std::array<Colour, 3> knockOrder;       // argument order of the knock-out routine
   std::array<Colour, 3> startKnockOrder;  // opponents tested on the start field
   std::array<int, 4> fillOrder;           // house slots, filled first to last
@@ -41,17 +41,55 @@ struct ColourInfo {
 };
 
 inline constexpr std::array<ColourInfo, 4> kColourInfo{{
-    {"Blau", "Blau", Cell::Blau, 1, 40, 41, 0, {Colour::Gelb, Colour::Rot, Colour::Green},
-     {Colour::Gelb, Colour::Rot, Colour::Green}, {4, 3, 2, 1}, false},
-    {"Rot", "Rot", Cell::Rot, 11, 10, 45, 34, {Colour::Gelb, Colour::Blau, Colour::Green},
-     {Colour::Gelb, Colour::Blau, Colour::Green}, {3, 1, 4, 2}, true},
-    {"Gelb", "Gelb", Cell::Gelb, 21, 20, 49, 28, {Colour::Blau, Colour::Rot, Colour::Green},
-     {Colour::Blau, Colour::Rot, Colour::Green}, {1, 2, 3, 4}, true},
-    {"Green", "Grün", Cell::Green, 31, 30, 53, 22, {Colour::Gelb, Colour::Rot, Colour::Blau},
-     {Colour::Blau, Colour::Rot, Colour::Gelb}, {2, 4, 1, 3}, true},
+    {"Blau",
+     "Blau",
+     Cell::Blau,
+     1,
+     40,
+     41,
+     0,
+     {Colour::Gelb, Colour::Rot, Colour::Green},
+     {Colour::Gelb, Colour::Rot, Colour::Green},
+     {4, 3, 2, 1},
+     false},
+    {"Rot",
+     "Rot",
+     Cell::Rot,
+     11,
+     10,
+     45,
+     34,
+     {Colour::Gelb, Colour::Blau, Colour::Green},
+     {Colour::Gelb, Colour::Blau, Colour::Green},
+     {3, 1, 4, 2},
+     true},
+    {"Gelb",
+     "Gelb",
+     Cell::Gelb,
+     21,
+     20,
+     49,
+     28,
+     {Colour::Blau, Colour::Rot, Colour::Green},
+     {Colour::Blau, Colour::Rot, Colour::Green},
+     {1, 2, 3, 4},
+     true},
+    {"Green",
+     "Grün",
+     Cell::Green,
+     31,
+     30,
+     53,
+     22,
+     {Colour::Gelb, Colour::Rot, Colour::Blau},
+     {Colour::Blau, Colour::Rot, Colour::Gelb},
+     {2, 4, 1, 3},
+     true},
 }};
 
-constexpr const ColourInfo& info(Colour c) { return kColourInfo[static_cast<std::size_t>(index(c))]; }
+constexpr const ColourInfo& info(Colour c) {
+  return kColourInfo[static_cast<std::size_t>(index(c))];
+}
 
 // Track field after `field` (40 is followed by 1).
 constexpr int nextField(int field) { return field == 40 ? 1 : field + 1; }
