@@ -70,19 +70,41 @@ void GameCore::FormCreate() {
   NeuerWerfer();
 }
 
-// The three-roll rule: all pieces at home, except those packed at the far end
-// of the goal lane, read from the house slots that a packed house occupies.
+// The slots (bit k-1 for slot k) that the three-roll rule requires shown:
+// with i pieces packed at the far end of the goal lane (goal slots 4 down to
+// 5 - i), the other 4 - i at home in the first slots of the fill order.
+struct NoMoveCondition {
+  unsigned house;
+  unsigned goal;
+};
+constexpr std::array<std::array<NoMoveCondition, 4>, 4> noMoveConditions() {
+  std::array<std::array<NoMoveCondition, 4>, 4> all{};
+  for (std::size_t c = 0; c < 4; ++c) {
+    for (int inGoal = 0; inGoal < 4; ++inGoal) {
+      NoMoveCondition& n = all[c][static_cast<std::size_t>(inGoal)];
+      for (int k = 0; k < inGoal; ++k) {
+        n.goal |= 1u << (3 - k);
+      }
+      for (int k = 0; k < 4 - inGoal; ++k) {
+        n.house |= 1u << (kColourInfo[c].fillOrder[static_cast<std::size_t>(k)] - 1);
+      }
+    }
+  }
+  return all;
+}
+constexpr auto kNoMoveConditions = noMoveConditions();
+
+// The three-roll rule: no piece could move when all are at home, or the rest
+// are packed at the far end of the goal lane. Read from the image flags alone.
 bool GameCore::noPieceCanMove(Colour c) const {
-  const auto& fill = info(c).fillOrder;
-  for (int inGoal = 0; inGoal < 4; ++inGoal) {
-    bool all = true;
-    for (int k = 0; k < inGoal && all; ++k) {
-      all = shown(ZielVoll(c, 4 - k));
-    }
-    for (int k = 0; k < 4 - inGoal && all; ++k) {
-      all = shown(HausVoll(c, fill[static_cast<std::size_t>(k)]));
-    }
-    if (all) {
+  unsigned house = 0;
+  unsigned goal = 0;
+  for (int k = 1; k <= 4; ++k) {
+    house |= (shown(HausVoll(c, k)) ? 1u : 0u) << (k - 1);
+    goal |= (shown(ZielVoll(c, k)) ? 1u : 0u) << (k - 1);
+  }
+  for (const NoMoveCondition& n : kNoMoveConditions[static_cast<std::size_t>(index(c))]) {
+    if ((house & n.house) == n.house && (goal & n.goal) == n.goal) {
       return true;
     }
   }
@@ -141,13 +163,40 @@ void GameCore::Timer1Timer() {
   }
 }
 
+// For each colour, the sets of full slots (bit k-1 for slot k) that are packed:
+// the first k slots of its fill order. No tidying rule changes a packed house.
+constexpr std::array<std::uint16_t, 4> packedHouses() {
+  std::array<std::uint16_t, 4> packed{};
+  for (std::size_t c = 0; c < 4; ++c) {
+    unsigned mask = 0;
+    packed[c] = 1;  // the empty house
+    for (int slot : kColourInfo[c].fillOrder) {
+      mask |= 1u << (slot - 1);
+      packed[c] = static_cast<std::uint16_t>(packed[c] | (1u << mask));
+    }
+  }
+  return packed;
+}
+constexpr std::array<std::uint16_t, 4> kPackedHouses = packedHouses();
+
 void GameCore::Timer2Timer() {
-  for (const TidyRule& r : kTidyRules) {
-    if (!shown(HausVoll(r.colour, r.target)) && shown(HausVoll(r.colour, r.source))) {
-      show(HausVoll(r.colour, r.target));
-      hide(HausLeer(r.colour, r.target));
-      hide(HausVoll(r.colour, r.source));
-      show(HausLeer(r.colour, r.source));
+  for (std::size_t i = 0; i < kTidyRules.size(); i += 6) {
+    const Colour c = kTidyRules[i].colour;
+    unsigned full = 0;
+    for (int k = 1; k <= 4; ++k) {
+      full |= (shown(HausVoll(c, k)) ? 1u : 0u) << (k - 1);
+    }
+    if ((kPackedHouses[static_cast<std::size_t>(index(c))] >> full) & 1u) {
+      continue;  // nothing to do for this house
+    }
+    for (std::size_t j = i; j < i + 6; ++j) {
+      const TidyRule& r = kTidyRules[j];
+      if (!shown(HausVoll(r.colour, r.target)) && shown(HausVoll(r.colour, r.source))) {
+        show(HausVoll(r.colour, r.target));
+        hide(HausLeer(r.colour, r.target));
+        hide(HausVoll(r.colour, r.source));
+        show(HausLeer(r.colour, r.source));
+      }
     }
   }
 }

@@ -35,22 +35,6 @@ std::optional<Colour> colourPrefix(std::string_view& s) {
 
 }  // namespace
 
-std::uint8_t& State::Dran(Colour c) {
-  switch (c) {
-    case Colour::Blau:
-      return BlauDran;
-    case Colour::Rot:
-      return RotDran;
-    case Colour::Gelb:
-      return GelbDran;
-    case Colour::Green:
-      break;
-  }
-  return GreenDran;
-}
-
-std::uint8_t State::Dran(Colour c) const { return const_cast<State*>(this)->Dran(c); }
-
 ImageParts partsOf(Image i) {
   const int v = index(i);
   if (v < 40) {

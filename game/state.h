@@ -174,8 +174,21 @@ struct State {
 
   std::uint32_t seed = 0;  // the one random generator's state
 
-  std::uint8_t& Dran(Colour c);
-  std::uint8_t Dran(Colour c) const;
+  // The turn flag of colour c (BlauDran, RotDran, GelbDran or GreenDran).
+  std::uint8_t& Dran(Colour c) {
+    switch (c) {
+      case Colour::Blau:
+        return BlauDran;
+      case Colour::Rot:
+        return RotDran;
+      case Colour::Gelb:
+        return GelbDran;
+      case Colour::Green:
+        break;
+    }
+    return GreenDran;
+  }
+  std::uint8_t Dran(Colour c) const { return const_cast<State*>(this)->Dran(c); }
   bool isShown(Image i) const { return shown[static_cast<std::size_t>(index(i))]; }
   void setShown(Image i, bool on) { shown[static_cast<std::size_t>(index(i))] = on; }
   Cell& cell(int n) { return Spielfeld[static_cast<std::size_t>(n)]; }

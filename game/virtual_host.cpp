@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/virtual_host.h"
 
-#include <limits>
-
 namespace quivalo {
 
 VirtualHost::VirtualHost(std::uint32_t maxJitterMs, std::uint64_t jitterSeed)
@@ -35,9 +33,7 @@ void VirtualHost::setInterval(TimerId timer, std::uint32_t ms) {
     return;
   }
   t.interval = ms;
-  if (ms != 0) {
-    t.due = now_ + ms + jitter();
-  }
+  t.due = ms != 0 ? now_ + ms + jitter() : kNever;
 }
 
 void VirtualHost::information(std::string_view text) { dialogs_.emplace_back(text); }
@@ -45,26 +41,24 @@ void VirtualHost::information(std::string_view text) { dialogs_.emplace_back(tex
 void VirtualHost::help(HelpRequest request) { help_.push_back(request); }
 
 std::uint64_t VirtualHost::nextDue() const {
-  std::uint64_t best = std::numeric_limits<std::uint64_t>::max();
+  std::uint64_t best = kNever;
   for (const VirtualTimer& t : timers_) {
-    if (t.interval != 0 && t.due < best) {
-      best = t.due;
-    }
+    best = t.due < best ? t.due : best;
   }
   return best;
 }
 
 bool VirtualHost::fireNext(std::uint64_t limit) {
-  std::size_t which = timers_.size();
-  std::uint64_t best = std::numeric_limits<std::uint64_t>::max();
-  for (std::size_t i = 0; i < timers_.size(); ++i) {
+  std::size_t which = 0;
+  std::uint64_t best = timers_[0].due;
+  for (std::size_t i = 1; i < timers_.size(); ++i) {
     // Strictly earlier wins, so timers due together fire in table order.
-    if (timers_[i].interval != 0 && timers_[i].due < best) {
+    if (timers_[i].due < best) {
       best = timers_[i].due;
       which = i;
     }
   }
-  if (which == timers_.size() || best > limit) {
+  if (best == kNever || best > limit) {
     return false;
   }
   now_ = best;

@@ -45,9 +45,10 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
   void help(HelpRequest request) override;
 
  private:
+  static constexpr std::uint64_t kNever = UINT64_MAX;  // due time of a stopped timer
   struct VirtualTimer {
     std::uint32_t interval = 0;
-    std::uint64_t due = 0;
+    std::uint64_t due = kNever;
   };
   std::uint64_t jitter();
 
