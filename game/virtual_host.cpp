@@ -23,10 +23,6 @@ void VirtualHost::setTimeOfDay(std::uint32_t ms) {
   dayOffset_ = (ms % kDayMs + kDayMs - nowOfDay) % kDayMs;
 }
 
-std::uint32_t VirtualHost::msSinceMidnightUtc() {
-  return static_cast<std::uint32_t>((now_ + dayOffset_) % kDayMs);
-}
-
 void VirtualHost::setInterval(TimerId timer, std::uint32_t ms) {
   VirtualTimer& t = timers_[static_cast<std::size_t>(timer)];
   if (t.interval == ms) {

@@ -39,7 +39,12 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
   const std::vector<std::string>& dialogs() const { return dialogs_; }
   const std::vector<HelpRequest>& helpRequests() const { return help_; }
 
-  std::uint32_t msSinceMidnightUtc() override;
+  // The time of day the rules read now.
+  std::uint32_t timeOfDay() const {
+    return static_cast<std::uint32_t>((now_ + dayOffset_) % kDayMs);
+  }
+
+  std::uint32_t msSinceMidnightUtc() override { return timeOfDay(); }
   void setInterval(TimerId timer, std::uint32_t ms) override;
   void information(std::string_view text) override;
   void help(HelpRequest request) override;

@@ -96,7 +96,8 @@ std::string quotedText(std::string_view text) {
   return out + "\"";
 }
 
-std::optional<std::string> valueOf(const Game& game, VirtualHost& host, std::string_view name) {
+std::optional<std::string> valueOf(const Game& game, const VirtualHost& host,
+                                   std::string_view name) {
   const State& s = game.state();
   for (const ByteVariable& b : kBytes) {
     if (name == b.name) {
@@ -143,7 +144,7 @@ std::optional<std::string> valueOf(const Game& game, VirtualHost& host, std::str
     return std::to_string(host.now());
   }
   if (name == "Clock") {
-    return std::to_string(host.msSinceMidnightUtc());
+    return std::to_string(host.timeOfDay());
   }
   return std::nullopt;
 }

@@ -17,7 +17,8 @@ namespace quivalo::scenario {
 
 // The printed value of `name`, or nothing if no such value exists.
 // The host is not const only because reading its clock is not.
-std::optional<std::string> valueOf(const Game& game, VirtualHost& host, std::string_view name);
+std::optional<std::string> valueOf(const Game& game, const VirtualHost& host,
+                                   std::string_view name);
 
 // The names `dump` prints, in its fixed order: the turn bytes (Werfer,
 // BlauDran, RotDran, GelbDran, GreenDran, Versuche, Augen, ErsterSchritt,
