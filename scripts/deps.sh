@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth x11-utils
   clang libclang-rt-14-dev valgrind
   desktop-file-utils appstream
 )
