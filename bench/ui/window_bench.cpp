@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Measures the real window: time from process start to its first painted
+// frame, CPU time while it sits idle, and peak memory. Also takes the
+// screenshots in docs/. Run under a real X server (Xvfb) for honest figures.
+//
+//   quivalo-bench-window                       first frame, then quit
+//   quivalo-bench-window idle [SECONDS]        CPU use while idle (default 60 s)
+//   quivalo-bench-window screenshot start FILE the window as it opens
+//   quivalo-bench-window screenshot game FILE  the window in the middle of a game
+#include <sys/resource.h>
+#include <time.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "ui/info_box.h"
+#include "ui/main_window.h"
+#include "ui/translation.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Milliseconds since the kernel started this process (10 ms resolution),
+// read from /proc so that loading the program and its libraries counts too.
+double msSinceProcessStart() {
+  QFile stat(QStringLiteral("/proc/self/stat"));
+  if (!stat.open(QIODevice::ReadOnly)) {
+    return -1;
+  }
+  const QByteArray line = stat.readAll();
+  // Fields after the command name, which is in parentheses and may hold blanks.
+  const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+  // starttime is field 22 of the line, the 20th after the command name.
+  const double startTicks = fields.value(19).toDouble();
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const double nowMs =
+      static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+  return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double cpuMs() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  auto ms = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_usec) / 1000.0;
+  };
+  return ms(u.ru_utime) + ms(u.ru_stime);
+}
+
+long peakRssKb() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return u.ru_maxrss;
+}
+
+// Calls `then` once the main window has painted its first frame.
+class FirstFrameWatcher final : public QObject {
+ public:
+  FirstFrameWatcher(QWidget* window, std::function<void()> then)
+      : window_(window), then_(std::move(then)) {
+    window_->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      // The frame is complete once the paint and its flush have returned.
+      QTimer::singleShot(0, this, [this] { then_(); });
+    }
+    return false;
+  }
+
+ private:
+  QWidget* window_;
+  std::function<void()> then_;
+  bool seen_ = false;
+};
+
+// A position in the middle of a game: pieces of every colour on the track,
+// some in goal lanes, Blau to move with a four rolled, and a remark showing.
+void setUpMiddleGame(quivalo::Game& game) {
+  using namespace quivalo;
+  State& s = game.state();
+  auto leaveHouse = [&s](Colour c, int slot) {
+    s.setShown(HausVoll(c, slot), false);
+    s.setShown(HausLeer(c, slot), true);
+  };
+  auto onTrack = [&s](Colour c, int field) {
+    s.setShown(Feld(field), false);
+    s.setShown(Stein(c, field), true);
+    s.cell(field) = info(c).code;
+  };
+  auto inGoal = [&s](Colour c, int slot) {
+    s.setShown(ZielLeer(c, slot), false);
+    s.setShown(ZielVoll(c, slot), true);
+    s.cell(info(c).goalCell1 + slot - 1) = info(c).code;
+  };
+  // Houses emptied from the back of each colour's fill order, so that they
+  // stay packed and the tidying leaves them alone.
+  leaveHouse(Colour::Blau, 1);
+  leaveHouse(Colour::Blau, 2);
+  onTrack(Colour::Blau, 3);
+  onTrack(Colour::Blau, 17);
+  leaveHouse(Colour::Rot, 2);
+  leaveHouse(Colour::Rot, 4);
+  leaveHouse(Colour::Rot, 1);
+  onTrack(Colour::Rot, 14);
+  onTrack(Colour::Rot, 27);
+  inGoal(Colour::Rot, 4);
+  leaveHouse(Colour::Gelb, 4);
+  onTrack(Colour::Gelb, 25);
+  leaveHouse(Colour::Green, 3);
+  leaveHouse(Colour::Green, 1);
+  onTrack(Colour::Green, 36);
+  inGoal(Colour::Green, 3);
+
+  s.Augen = 4;
+  s.ErsterSchritt = 1;
+  s.Versuche = 0;
+  s.setShown(Zahl(4), true);
+  s.WuerfelEnabled = false;
+  s.KannNichtBtnEnabled = true;
+  s.Bemerkung = "Tschüüüüüüs.";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const Clock::time_point mainStart = Clock::now();
+  QApplication app(argc, argv);
+  const QStringList args = QCoreApplication::arguments().mid(1);
+  const QString mode = args.value(0, QStringLiteral("first-frame"));
+
+  quivalo::ui::installGermanTranslation(app);
+  TMain window;
+  TInfo info(&window);
+  window.setInfoBox(&info);
+
+  int status = 0;
+  FirstFrameWatcher watcher(&window, [&] {
+    const double sinceMain =
+        std::chrono::duration<double, std::milli>(Clock::now() - mainStart).count();
+    if (mode == QStringLiteral("first-frame")) {
+      std::printf(
+          "first frame: %.0f ms after process start (10 ms resolution), %.1f ms after main()\n",
+          msSinceProcessStart(), sinceMain);
+      std::printf("peak RSS: %.1f MB\n", static_cast<double>(peakRssKb()) / 1024.0);
+      QCoreApplication::quit();
+    } else if (mode == QStringLiteral("idle")) {
+      const int seconds = args.value(1, QStringLiteral("60")).toInt();
+      const double cpuStart = cpuMs();
+      QElapsedTimer wall;
+      wall.start();
+      QTimer::singleShot(seconds * 1000, &app, [&app, cpuStart, wall, seconds] {
+        const double cpu = cpuMs() - cpuStart;
+        const double elapsed = static_cast<double>(wall.elapsed());
+        std::printf("idle %d s: %.1f ms CPU in %.0f ms = %.3f %% of one core\n", seconds, cpu,
+                    elapsed, 100.0 * cpu / elapsed);
+        std::printf("peak RSS: %.1f MB\n", static_cast<double>(peakRssKb()) / 1024.0);
+        app.quit();
+      });
+    } else if (mode == QStringLiteral("screenshot") && args.size() == 3) {
+      if (args.at(1) == QStringLiteral("game")) {
+        setUpMiddleGame(window.game());
+        window.mirror();
+      }
+      // Give the changed widgets one pass of the event loop to repaint.
+      QTimer::singleShot(50, &app, [&window, &args, &status] {
+        if (!window.grab().save(args.at(2))) {
+          std::fprintf(stderr, "could not write %s\n", qPrintable(args.at(2)));
+          status = 1;
+        }
+        QCoreApplication::quit();
+      });
+    } else {
+      std::fprintf(stderr,
+                   "usage: quivalo-bench-window [first-frame | idle [SECONDS] | screenshot "
+                   "start|game FILE]\n");
+      status = 2;
+      QCoreApplication::quit();
+    }
+  });
+
+  window.show();
+  const int rc = QApplication::exec();
+  return status != 0 ? status : rc;
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Small drawn frames of the window and the about box: the etched dividing
+// line, the raised panel behind the die, the double-bevelled panel of the
+// about box and a push button with a picture at its left edge.
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace quivalo::ui {
+
+// A lowered (etched) line along the left edge: a shadow pixel column, then a
+// light one.
+class LeftLineBevel final : public QWidget {
+ public:
+  explicit LeftLineBevel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A panel in the button-face colour with a one-pixel raised bevel.
+class RaisedPanel final : public QWidget {
+ public:
+  explicit RaisedPanel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A panel with a lowered outer bevel and a raised inner bevel, one pixel each.
+class DoubleBevelPanel final : public QWidget {
+ public:
+  explicit DoubleBevelPanel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A push button that draws its icon two pixels from its left edge and centres
+// its caption in the space to the right of the icon.
+class PictureButton final : public QPushButton {
+ public:
+  PictureButton(const QString& text, const QIcon& icon, QWidget* parent);
+
+  // Left edge of the picture inside the button.
+  static constexpr int kPictureMargin = 2;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace quivalo::ui

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/info_box.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QStyle>
+
+#include "ui/frames.h"
+#include "ui/pictures.h"
+
+namespace {
+
+QFont pixelFont(const QString& family, int pixels, bool bold) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+// A label that sizes itself to its text, 13 pixels high.
+QLabel* textLabel(QWidget* panel, const char* name, int left, int top, const QString& text,
+                  bool bold) {
+  auto* label = new QLabel(text, panel);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  if (bold) {
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+  }
+  label->adjustSize();
+  label->setGeometry(left, top, label->width(), 13);
+  return label;
+}
+
+// The standard OK picture, or a green tick drawn here if the style has none.
+QIcon okPicture(const QStyle* style) {
+  QIcon icon = style->standardIcon(QStyle::SP_DialogOkButton);
+  if (!icon.isNull()) {
+    return icon;
+  }
+  QPixmap tick(16, 16);
+  tick.fill(Qt::transparent);
+  QPainter p(&tick);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPainterPath path;
+  path.moveTo(3, 8.5);
+  path.lineTo(6.5, 12);
+  path.lineTo(13, 4);
+  p.drawPath(path);
+  return QIcon(tick);
+}
+
+}  // namespace
+
+TInfo::TInfo(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("Info"));
+  setWindowTitle(QStringLiteral("Info..."));
+  setModal(true);
+  setFixedSize(kClientWidth, kClientHeight);
+  setFont(pixelFont(QStringLiteral("Arial"), 10, false));
+  setBackgroundRole(QPalette::Base);
+  setAutoFillBackground(true);
+
+  auto* panel = new quivalo::ui::DoubleBevelPanel(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setGeometry(8, 8, 313, 163);
+  panel->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
+
+  auto* icon = new QLabel(panel);
+  icon->setObjectName(QStringLiteral("ProgramIcon"));
+  icon->setGeometry(8, 16, 33, 33);
+  icon->setScaledContents(true);
+  quivalo::ui::loadPictureResources();
+  icon->setPixmap(QPixmap(quivalo::ui::Pictures::path("icon")));
+
+  textLabel(panel, "ProductName", 89, 16, QStringLiteral("Produktname"), true);
+  textLabel(panel, "Label1", 169, 16, QStringLiteral("Quivalo !!!"), false);
+  textLabel(panel, "Version", 89, 41, QStringLiteral("Version"), true);
+  textLabel(panel, "Label2", 169, 41, QStringLiteral("1.0"), false);
+  textLabel(panel, "Copyright", 8, 94, QStringLiteral("Copyright"), true);
+  textLabel(panel, "CopyrightText", 98, 94, QStringLiteral("© 2026 Quivalo-Entwickler"), false);
+  textLabel(panel, "Lizenz", 9, 119, QStringLiteral("Lizenz"), true);
+  textLabel(panel, "LizenzText1", 98, 119, QStringLiteral("GNU GPL, Version 3 oder später"), false);
+  textLabel(panel, "LizenzText2", 98, 137, QStringLiteral("Freie Software ohne Gewähr"), false);
+
+  okButton_ = new quivalo::ui::PictureButton(QStringLiteral("&OK"), okPicture(style()), this);
+  okButton_->setObjectName(QStringLiteral("OKButton"));
+  okButton_->setGeometry(104, 175, 89, 25);
+  okButton_->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TInfo::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (const QScreen* s = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  okButton_->setFocus();
+}

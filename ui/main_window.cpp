@@ -1,0 +1,359 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "ui/cell_widget.h"
+#include "ui/frames.h"
+#include "ui/help_viewer.h"
+#include "ui/info_box.h"
+
+using quivalo::Colour;
+using quivalo::Image;
+using quivalo::TimerId;
+using quivalo::ui::CellWidget;
+
+namespace {
+
+QString fromStd(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QFont pixelFont(const QString& family, int pixels, bool bold = false) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* fixedLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignment alignment) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  label->setAlignment(alignment);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(false);
+  return label;
+}
+
+}  // namespace
+
+TMain::TMain(QWidget* parent, quivalo::HelpViewer* help)
+    : QMainWindow(parent),
+      timers_(this),
+      dialog_(this, [this] { mirror(); }),
+      ownHelp_(help != nullptr ? nullptr : quivalo::ui::makeHelpViewer(this)),
+      help_(help != nullptr ? *help : *ownHelp_),
+      game_(quivalo::Platform{clock_, timers_, dialog_, help_}) {
+  setObjectName(QStringLiteral("Main"));
+  setWindowTitle(QStringLiteral("Quivalo !!!"));
+  if (!pictures_.icon().isNull()) {
+    setWindowIcon(QIcon(pictures_.icon()));
+  }
+
+  // Fixed-geometry children of a plain client widget: resizing the window
+  // moves and stretches nothing.
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("Client"));
+  client_->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+  client_->setBackgroundRole(QPalette::Base);
+  client_->setAutoFillBackground(true);
+  setCentralWidget(client_);
+
+  buildBoard();
+  buildColumn();
+  buildMenus();
+  connectTimers();
+
+  resize(kClientWidth, kClientHeight + menuBar()->heightForWidth(kClientWidth));
+  move(245, 43);
+  mirror();
+  wuerfel_->setFocus();
+}
+
+TMain::~TMain() {
+  for (int i = 0; i < quivalo::kTimerCount; ++i) {
+    timers_[TimerId(i)].timer()->stop();
+  }
+}
+
+void TMain::buildBoard() {
+  const auto& cells = quivalo::boardCells();
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    auto* cell = new CellWidget(cells[i], pictures_, client_);
+    cells_[i] = cell;
+    connect(cell, &CellWidget::clicked, this, [this, cell] { cellClicked(*cell); });
+  }
+}
+
+void TMain::buildColumn() {
+  auto* bevel = new quivalo::ui::LeftLineBevel(client_);
+  bevel->setObjectName(QStringLiteral("Bevel1"));
+  bevel->setGeometry(368, 8, 9, 348);
+
+  farbLabel_ =
+      fixedLabel(client_, "FarbLabel", {384, 64, 113, 31}, Qt::AlignHCenter | Qt::AlignTop);
+  farbLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 27, true));
+
+  QLabel* label1 =
+      fixedLabel(client_, "Label1", {384, 96, 113, 19}, Qt::AlignHCenter | Qt::AlignTop);
+  label1->setFont(pixelFont(QStringLiteral("Times New Roman"), 16));
+  label1->setText(QStringLiteral("ist an der Reihe!"));
+
+  wuerfel_ = new QPushButton(QStringLiteral("&Würfeln"), client_);
+  wuerfel_->setObjectName(QStringLiteral("Wuerfel"));
+  wuerfel_->setGeometry(384, 136, 113, 25);
+  connect(wuerfel_, &QPushButton::clicked, this, &TMain::WuerfelClick);
+
+  auto* dice = new quivalo::ui::RaisedPanel(client_);
+  dice->setObjectName(QStringLiteral("Dice"));
+  dice->setGeometry(408, 176, 65, 65);
+  for (int n = 1; n <= 6; ++n) {
+    auto* face = new QLabel(dice);
+    face->setObjectName(QStringLiteral("Zahl%1").arg(n));
+    // The one-pip face sits a pixel further right and down than the others.
+    const int at = n == 1 ? 8 : 7;
+    face->setGeometry(at, at, 50, 50);
+    face->setPixmap(pictures_.dieFace(n));
+    face->hide();
+    zahl_[static_cast<std::size_t>(n - 1)] = face;
+  }
+
+  kannNicht_ = new QPushButton(QStringLiteral("&Kann nicht"), client_);
+  kannNicht_->setObjectName(QStringLiteral("KannNichtBtn"));
+  kannNicht_->setGeometry(384, 248, 113, 25);
+  kannNicht_->setEnabled(false);
+  connect(kannNicht_, &QPushButton::clicked, this, &TMain::KannNichtBtnClick);
+
+  bemerkung_ = fixedLabel(client_, "Bemerkung", {384, 344, 113, 13}, Qt::AlignLeft | Qt::AlignTop);
+
+  for (QPushButton* button : {wuerfel_, kannNicht_}) {
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);
+  }
+  setTabOrder(wuerfel_, kannNicht_);
+}
+
+void TMain::buildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+
+  auto menu = [bar](const char* name, const QString& caption) {
+    QMenu* m = bar->addMenu(caption);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+  };
+  auto item = [this](QMenu* m, const char* name, const QString& caption, auto handler) {
+    QAction* a = m->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+  auto separator = [](QMenu* m, const char* name) {
+    m->addSeparator()->setObjectName(QString::fromLatin1(name));
+  };
+
+  QMenu* spiel = menu("Spiel1", QStringLiteral("&Spiel"));
+  item(spiel, "Neu1", QStringLiteral("&Neu"), &TMain::Neu1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  separator(spiel, "N1");
+  item(spiel, "Beenden1", QStringLiteral("&Beenden"), &TMain::Beenden1Click)
+      ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+
+  QMenu* optionen = menu("Optionen1", QStringLiteral("&Optionen"));
+  for (Colour c : quivalo::kColours) {
+    const auto i = static_cast<std::size_t>(quivalo::index(c));
+    const QByteArray name = "SpielerMenu" + QByteArray::number(quivalo::index(c) + 1);
+    QAction* a = optionen->addAction(QString());
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, c] { SpielerMenuClick(c); });
+    spielerMenu_[i] = a;
+  }
+  separator(optionen, "N3");
+  leicht1_ = item(optionen, "leicht1", QStringLiteral("leicht"), &TMain::leicht1Click);
+  schwer1_ = item(optionen, "schwer1", QStringLiteral("schwer"), &TMain::schwer1Click);
+  leicht1_->setCheckable(true);
+  schwer1_->setCheckable(true);
+
+  QMenu* hilfe = menu("Hilfe1", QStringLiteral("&Hilfe"));
+  item(hilfe, "Inhalt1", QStringLiteral("&Inhalt"), &TMain::Inhalt1Click);
+  item(hilfe, "Suchen1", QStringLiteral("&Suchen..."), &TMain::Suchen1Click);
+  item(hilfe, "Hilfebenutzen1", QStringLiteral("&Hilfe benutzen"), &TMain::Hilfebenutzen1Click);
+  separator(hilfe, "N2");
+  item(hilfe, "Info1", QStringLiteral("In&fo..."), &TMain::Info1Click);
+}
+
+void TMain::connectTimers() {
+  for (int i = 0; i < quivalo::kTimerCount; ++i) {
+    const TimerId id{static_cast<std::uint8_t>(i)};
+    connect(timers_[id].timer(), &QTimer::timeout, this, [this, id] { timerFired(id); });
+  }
+}
+
+QRect TMain::imageRect(const QString& name) const {
+  const CellWidget* cell = cellOf(name);
+  if (cell == nullptr) {
+    return {};
+  }
+  return CellWidget::imageArea().translated(cell->pos());
+}
+
+CellWidget* TMain::cellOf(const QString& name) const {
+  const std::optional<Image> image = quivalo::imageByName(name.toStdString());
+  if (!image || quivalo::index(*image) >= quivalo::kBoardImageCount) {
+    return nullptr;
+  }
+  for (CellWidget* cell : cells_) {
+    for (Image i : quivalo::stackOf(cell->cell())) {
+      if (i == *image) {
+        return cell;
+      }
+    }
+  }
+  return nullptr;
+}
+
+void TMain::mirror() {
+  const quivalo::State& s = game_.state();
+  const bool all = !mirrored_.has_value();
+  if (all) {
+    mirrored_.emplace();
+  }
+  Mirrored& m = *mirrored_;
+
+  if (all || s.shown != m.shown) {
+    for (CellWidget* cell : cells_) {
+      cell->setTopImage(quivalo::topmostShown(s, cell->cell()));
+    }
+    for (int n = 1; n <= 6; ++n) {
+      QLabel* face = zahl_[static_cast<std::size_t>(n - 1)];
+      const bool on = s.isShown(quivalo::Zahl(n));
+      if (face->isVisibleTo(face->parentWidget()) != on) {
+        face->setVisible(on);
+      }
+    }
+    m.shown = s.shown;
+  }
+
+  // Enable before disabling, so that the keyboard focus moves on to the
+  // button that has just become usable.
+  const bool buttonsChanged =
+      all || s.WuerfelEnabled != m.wuerfelEnabled || s.KannNichtBtnEnabled != m.kannNichtEnabled;
+  if (buttonsChanged) {
+    for (bool enable : {true, false}) {
+      if (s.WuerfelEnabled == enable) {
+        wuerfel_->setEnabled(enable);
+      }
+      if (s.KannNichtBtnEnabled == enable) {
+        kannNicht_->setEnabled(enable);
+      }
+    }
+    m.wuerfelEnabled = s.WuerfelEnabled;
+    m.kannNichtEnabled = s.KannNichtBtnEnabled;
+  }
+
+  if (all || s.FarbLabel != m.farbLabel) {
+    farbLabel_->setText(fromStd(s.FarbLabel));
+    m.farbLabel = s.FarbLabel;
+  }
+  if (all || s.Bemerkung != m.bemerkung) {
+    bemerkung_->setText(fromStd(s.Bemerkung));
+    m.bemerkung = s.Bemerkung;
+  }
+
+  // A checkable action toggles its own mark when chosen: the state's mark is
+  // compared with the action's, not with the last mirror.
+  for (std::size_t i = 0; i < 4; ++i) {
+    const quivalo::MenuItem& item = s.SpielerMenu[i];
+    if (spielerMenu_[i]->isChecked() != item.Checked) {
+      spielerMenu_[i]->setChecked(item.Checked);
+    }
+    if (all || item.Caption != m.spielerCaption[i]) {
+      spielerMenu_[i]->setText(fromStd(item.Caption));
+      m.spielerCaption[i] = item.Caption;
+    }
+  }
+  if (leicht1_->isChecked() != s.leicht1.Checked) {
+    leicht1_->setChecked(s.leicht1.Checked);
+  }
+  if (schwer1_->isChecked() != s.schwer1.Checked) {
+    schwer1_->setChecked(s.schwer1.Checked);
+  }
+}
+
+void TMain::WuerfelClick() {
+  game_.WuerfelClick();
+  mirror();
+}
+
+void TMain::KannNichtBtnClick() {
+  game_.KannNichtBtnClick();
+  mirror();
+}
+
+void TMain::Neu1Click() {
+  game_.Neu1Click();
+  mirror();
+}
+
+void TMain::Beenden1Click() {
+  // A quit request in the event queue: the loop ends when it reaches it.
+  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                            Qt::QueuedConnection);
+}
+
+void TMain::SpielerMenuClick(Colour colour) {
+  game_.SpielerMenuClick(colour);
+  mirror();
+}
+
+void TMain::leicht1Click() {
+  game_.leicht1Click();
+  mirror();
+}
+
+void TMain::schwer1Click() {
+  game_.schwer1Click();
+  mirror();
+}
+
+void TMain::Inhalt1Click() {
+  game_.Inhalt1Click();
+  mirror();
+}
+
+void TMain::Suchen1Click() {
+  game_.Suchen1Click();
+  mirror();
+}
+
+void TMain::Hilfebenutzen1Click() {
+  game_.Hilfebenutzen1Click();
+  mirror();
+}
+
+void TMain::Info1Click() {
+  if (info_) {
+    info_->exec();
+  }
+  mirror();
+}
+
+void TMain::cellClicked(const CellWidget& cell) {
+  if (const std::optional<Image> top = quivalo::topmostShown(game_.state(), cell.cell());
+      top && quivalo::BoardRules::clickable(*top)) {
+    game_.click(*top);
+  }
+  mirror();
+}
+
+void TMain::timerFired(TimerId id) {
+  game_.onTimer(id);
+  mirror();
+}

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window "Quivalo !!!": the board on the left, the column with the
+// colour to move, the dice button, the die and the remark line on the right,
+// and the menu bar. It owns one game and the Qt side of its seams, forwards
+// every click, menu command and timer tick to the game's handler, and then
+// mirrors the game's state onto its widgets.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "board/geometry.h"
+#include "computer/game.h"
+#include "ui/info_box.h"
+#include "ui/pictures.h"
+#include "ui/qt_platform.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace quivalo::ui {
+class CellWidget;
+}
+
+class TMain final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The client area below the menu bar. It holds the board (to 355) and the
+  // right-hand column (to 357) with the margins of a 516 x 407 window under
+  // the classic Windows metrics: a 4-pixel sizing frame, a 19-pixel title
+  // bar and a 19-pixel menu bar.
+  static constexpr int kClientWidth = 508;
+  static constexpr int kClientHeight = 361;
+
+  // `help` serves the help menu; when null, the window makes its own viewer.
+  explicit TMain(QWidget* parent = nullptr, quivalo::HelpViewer* help = nullptr);
+  ~TMain() override;
+
+  // The game, for tests and tools that set up a position through its state.
+  quivalo::Game& game() { return game_; }
+  // The about box that "In&fo..." shows.
+  void setInfoBox(TInfo* info) { info_ = info; }
+  // The widget that stands for the client area; every position of the
+  // board and the column is relative to it.
+  QWidget* client() const { return client_; }
+  // Where the board image of that name ("SteinBlau5", "HausRotLeer2") lies in
+  // the client area; null if there is no such board image.
+  QRect imageRect(const QString& name) const;
+  // The cell widget that holds the board image of that name, if any.
+  quivalo::ui::CellWidget* cellOf(const QString& name) const;
+  // One of the eight timers.
+  quivalo::ui::ConventionTimer& timer(quivalo::TimerId id) { return timers_[id]; }
+
+  // Brings the widgets in line with the game's state, touching only what
+  // changed since the last call.
+  void mirror();
+
+ private:
+  void buildColumn();
+  void buildBoard();
+  void buildMenus();
+  void connectTimers();
+
+  // Handlers: each forwards to the game and mirrors.
+  void WuerfelClick();
+  void KannNichtBtnClick();
+  void Neu1Click();
+  void Beenden1Click();
+  void SpielerMenuClick(quivalo::Colour colour);
+  void leicht1Click();
+  void schwer1Click();
+  void Inhalt1Click();
+  void Suchen1Click();
+  void Hilfebenutzen1Click();
+  void Info1Click();
+  void cellClicked(const quivalo::ui::CellWidget& cell);
+  void timerFired(quivalo::TimerId id);
+
+  // The seams come first: the game's constructor already sets timers.
+  quivalo::ui::SystemClock clock_;
+  quivalo::ui::QtTimers timers_;
+  quivalo::ui::MessageBoxDialog dialog_;
+  std::unique_ptr<quivalo::HelpViewer> ownHelp_;
+  quivalo::HelpViewer& help_;
+  quivalo::Game game_;
+
+  quivalo::ui::Pictures pictures_;
+  QWidget* client_ = nullptr;
+  std::array<quivalo::ui::CellWidget*, quivalo::kCellCount> cells_{};
+  std::array<QLabel*, 6> zahl_{};
+  QLabel* farbLabel_ = nullptr;
+  QLabel* bemerkung_ = nullptr;
+  QPushButton* wuerfel_ = nullptr;
+  QPushButton* kannNicht_ = nullptr;
+  std::array<QAction*, 4> spielerMenu_{};
+  QAction* leicht1_ = nullptr;
+  QAction* schwer1_ = nullptr;
+  QPointer<TInfo> info_;
+
+  // What the widgets showed after the last mirror.
+  struct Mirrored {
+    std::array<bool, quivalo::kImageCount> shown{};
+    bool wuerfelEnabled = false;
+    bool kannNichtEnabled = false;
+    std::string farbLabel;
+    std::string bemerkung;
+    std::array<std::string, 4> spielerCaption;
+  };
+  std::optional<Mirrored> mirrored_;
+};
