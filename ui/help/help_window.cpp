@@ -75,6 +75,7 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
   auto* search = new QWidget(tabs_);
   search->setObjectName(u"searchPage"_s);
   auto* searchLabel = new QLabel(u"S&tichwort eingeben:"_s, search);
+  searchLabel->setObjectName(u"searchLabel"_s);
   searchEdit_ = new QLineEdit(search);
   searchEdit_->setObjectName(u"searchEdit"_s);
   searchEdit_->setClearButtonEnabled(true);
@@ -82,6 +83,7 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
   keywordList_ = new QListWidget(search);
   keywordList_->setObjectName(u"keywordList"_s);
   auto* foundLabel = new QLabel(u"&Gefundene Themen:"_s, search);
+  foundLabel->setObjectName(u"foundLabel"_s);
   foundList_ = new QListWidget(search);
   foundList_->setObjectName(u"foundList"_s);
   foundLabel->setBuddy(foundList_);

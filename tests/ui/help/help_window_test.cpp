@@ -230,6 +230,22 @@ class HelpWindowTest : public QObject {
     QTest::keyClick(edit, Qt::Key_Down);
     QCOMPARE(keywords->currentRow(), before + 1);
     QCOMPARE(w.focusWidget(), edit);
+    QTest::keyClick(edit, Qt::Key_Up);
+    QCOMPARE(keywords->currentRow(), before);
+
+    // With a filter, the keys step over the hidden keywords.
+    edit->setText(u"Menü"_s);
+    QVERIFY(visibleRows(keywords) >= 2);
+    QList<int> shown;
+    for (int i = 0; i < keywords->count(); ++i) {
+      if (!keywords->item(i)->isHidden()) shown << i;
+    }
+    QCOMPARE(keywords->currentRow(), shown.front());
+    QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(keywords->currentRow(), shown.at(1));
+    QTest::keyClick(edit, Qt::Key_PageDown);
+    QCOMPARE(keywords->currentRow(), shown.back());
+    QCOMPARE(w.focusWidget(), edit);
   }
 
   void helpOnHelpIsBuiltIn() {
