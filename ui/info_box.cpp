@@ -3,21 +3,13 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
-#include <QStyle>
 
+#include "ui/fonts.h"
 #include "ui/frames.h"
 #include "ui/pictures.h"
 
 namespace {
-
-QFont pixelFont(const QString& family, int pixels, bool bold) {
-  QFont font(family);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 
 // A label that sizes itself to its text, 13 pixels high.
 QLabel* textLabel(QWidget* panel, const char* name, int left, int top, const QString& text,
@@ -35,22 +27,13 @@ QLabel* textLabel(QWidget* panel, const char* name, int left, int top, const QSt
   return label;
 }
 
-// The standard OK picture, or a green tick drawn here if the style has none.
-QIcon okPicture(const QStyle* style) {
-  QIcon icon = style->standardIcon(QStyle::SP_DialogOkButton);
-  if (!icon.isNull()) {
-    return icon;
-  }
+// The OK picture: a green tick, 16 x 16, drawn pixel-sharp.
+QIcon okPicture() {
   QPixmap tick(16, 16);
   tick.fill(Qt::transparent);
   QPainter p(&tick);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  QPainterPath path;
-  path.moveTo(3, 8.5);
-  path.lineTo(6.5, 12);
-  path.lineTo(13, 4);
-  p.drawPath(path);
+  p.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.drawPolyline(QPolygon({QPoint(3, 8), QPoint(6, 11), QPoint(12, 4)}));
   return QIcon(tick);
 }
 
@@ -63,14 +46,14 @@ TInfo::TInfo(QWidget* parent)
   setWindowTitle(QStringLiteral("Info..."));
   setModal(true);
   setFixedSize(kClientWidth, kClientHeight);
-  setFont(pixelFont(QStringLiteral("Arial"), 10, false));
+  setFont(quivalo::ui::pixelFont(QStringLiteral("Arial"), 10, false));
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
 
   auto* panel = new quivalo::ui::DoubleBevelPanel(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setGeometry(8, 8, 313, 163);
-  panel->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
+  panel->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
 
   auto* icon = new QLabel(panel);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
@@ -89,10 +72,10 @@ TInfo::TInfo(QWidget* parent)
   textLabel(panel, "LizenzText1", 98, 119, QStringLiteral("GNU GPL, Version 3 oder später"), false);
   textLabel(panel, "LizenzText2", 98, 137, QStringLiteral("Freie Software ohne Gewähr"), false);
 
-  okButton_ = new quivalo::ui::PictureButton(QStringLiteral("&OK"), okPicture(style()), this);
+  okButton_ = new quivalo::ui::PictureButton(QStringLiteral("&OK"), okPicture(), this);
   okButton_->setObjectName(QStringLiteral("OKButton"));
   okButton_->setGeometry(104, 175, 89, 25);
-  okButton_->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+  okButton_->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }

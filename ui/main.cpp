@@ -12,6 +12,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   quivalo::ui::installGermanTranslation(app);
+  // The application's help file, by name only; the help viewer looks it up
+  // next to the program and in the installed data folder.
   app.setProperty("helpFile",
                   QString::fromUtf8(quivalo::kHelpFileName.data(),
                                     static_cast<qsizetype>(quivalo::kHelpFileName.size())));

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "ui/cell_widget.h"
+#include "ui/fonts.h"
 #include "ui/frames.h"
 #include "ui/help_viewer.h"
 #include "ui/info_box.h"
@@ -22,13 +23,6 @@ namespace {
 
 QString fromStd(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QFont pixelFont(const QString& family, int pixels, bool bold = false) {
-  QFont font(family);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
 }
 
 QLabel* fixedLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignment alignment) {
@@ -60,7 +54,7 @@ TMain::TMain(QWidget* parent, quivalo::HelpViewer* help)
   // moves and stretches nothing.
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("Client"));
-  client_->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+  client_->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 11));
   client_->setBackgroundRole(QPalette::Base);
   client_->setAutoFillBackground(true);
   setCentralWidget(client_);
@@ -98,11 +92,11 @@ void TMain::buildColumn() {
 
   farbLabel_ =
       fixedLabel(client_, "FarbLabel", {384, 64, 113, 31}, Qt::AlignHCenter | Qt::AlignTop);
-  farbLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 27, true));
+  farbLabel_->setFont(quivalo::ui::pixelFont(QStringLiteral("Times New Roman"), 27, true));
 
   QLabel* label1 =
       fixedLabel(client_, "Label1", {384, 96, 113, 19}, Qt::AlignHCenter | Qt::AlignTop);
-  label1->setFont(pixelFont(QStringLiteral("Times New Roman"), 16));
+  label1->setFont(quivalo::ui::pixelFont(QStringLiteral("Times New Roman"), 16));
   label1->setText(QStringLiteral("ist an der Reihe!"));
 
   wuerfel_ = new QPushButton(QStringLiteral("&Würfeln"), client_);

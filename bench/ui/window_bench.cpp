@@ -7,6 +7,7 @@
 //   quivalo-bench-window idle [SECONDS]        CPU use while idle (default 60 s)
 //   quivalo-bench-window screenshot start FILE the window as it opens
 //   quivalo-bench-window screenshot game FILE  the window in the middle of a game
+//   quivalo-bench-window screenshot info FILE  the about box
 #include <sys/resource.h>
 #include <time.h>
 
@@ -172,9 +173,14 @@ int main(int argc, char* argv[]) {
         setUpMiddleGame(window.game());
         window.mirror();
       }
+      QWidget* shot = &window;
+      if (args.at(1) == QStringLiteral("info")) {
+        info.show();
+        shot = &info;
+      }
       // Give the changed widgets one pass of the event loop to repaint.
-      QTimer::singleShot(50, &app, [&window, &args, &status] {
-        if (!window.grab().save(args.at(2))) {
+      QTimer::singleShot(50, &app, [shot, &args, &status] {
+        if (!shot->grab().save(args.at(2))) {
           std::fprintf(stderr, "could not write %s\n", qPrintable(args.at(2)));
           status = 1;
         }
@@ -183,7 +189,7 @@ int main(int argc, char* argv[]) {
     } else {
       std::fprintf(stderr,
                    "usage: quivalo-bench-window [first-frame | idle [SECONDS] | screenshot "
-                   "start|game FILE]\n");
+                   "start|game|info FILE]\n");
       status = 2;
       QCoreApplication::quit();
     }

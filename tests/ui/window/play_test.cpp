@@ -12,6 +12,9 @@
 
 #include "game/game_core.h"
 #include "ui/info_box.h"
+#ifdef QUIVALO_HAVE_HELP
+#include "ui/help/help_window.h"
+#endif
 #include "ui/translation.h"
 #include "window_support.h"
 
@@ -302,6 +305,24 @@ class PlayTest : public QObject {
                                                      quivalo::HelpRequest::HelpOnHelp};
     QVERIFY(help.requests == expected);
   }
+
+#ifdef QUIVALO_HAVE_HELP
+  // Without a viewer of its own the window uses the program's help window,
+  // which opens beside the game and leaves it untouched.
+  void helpMenuOpensTheHelpWindow() {
+    TMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const State before = w.game().state();
+    w.findChild<QAction*>(QStringLiteral("Inhalt1"))->trigger();
+    quivalo::HelpWindow* help = nullptr;
+    QTRY_VERIFY((help = w.findChild<quivalo::HelpWindow*>()) != nullptr && help->isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(w.game().state().Augen, before.Augen);
+    QCOMPARE(w.game().state().Werfer, before.Werfer);
+    help->close();
+  }
+#endif
 
   // A full goal lane is congratulated once; the board shows the final
   // position behind the message; afterwards the dice button stays disabled.
