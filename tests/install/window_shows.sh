@@ -6,7 +6,7 @@ set -euo pipefail
 program=$1
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cd /
-  "$0" >/tmp/quivalo-window-shows.log 2>&1 &
+  env -u QT_QPA_PLATFORM "$0" >/tmp/quivalo-window-shows.log 2>&1 &
   pid=$!
   for _ in $(seq 100); do
     if xwininfo -root -tree 2>/dev/null | grep -q "\"Quivalo !!!\""; then

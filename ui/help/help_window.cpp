@@ -44,7 +44,14 @@ QString fromUtf8(const std::string& text) { return QString::fromStdString(text);
 }  // namespace
 
 QStringList defaultHelpFolders() {
-  QStringList folders{QCoreApplication::applicationDirPath(), QStringLiteral(QUIVALO_HELP_DATADIR)};
+  // Next to the program (the build folder), then the data folder beside the
+  // installed program's bin/ (wherever the installation was moved), then the
+  // data folder it was configured for.
+  const QString programDir = QCoreApplication::applicationDirPath();
+  QStringList folders{
+      programDir,
+      QDir::cleanPath(programDir + u"/../"_s + QStringLiteral(QUIVALO_HELP_RELATIVE_DATADIR)),
+      QStringLiteral(QUIVALO_HELP_DATADIR)};
   folders.removeDuplicates();
   return folders;
 }
