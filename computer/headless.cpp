@@ -4,16 +4,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/random.h"
+
 namespace quivalo {
 
 namespace {
-
-std::uint64_t nextRandom(std::uint64_t& state) {
-  std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
-}
 
 // True when colour c, played by a person, waits at the dice button.
 bool personToRoll(const Game& g, Colour c) {
@@ -35,7 +30,7 @@ bool personMove(Game& game, Colour c, std::uint64_t& rng) {
     candidates.push_back(Stein(c, f));
   }
   for (std::size_t i = candidates.size(); i > 1; --i) {
-    std::swap(candidates[i - 1], candidates[nextRandom(rng) % i]);
+    std::swap(candidates[i - 1], candidates[splitmix64(rng) % i]);
   }
   for (Image i : candidates) {
     if (game.state().Augen == 0) {
@@ -95,7 +90,7 @@ HeadlessResult playHeadless(const HeadlessOptions& o) {
     if (person && personToRoll(game, mover)) {
       if (!personWaiting) {
         personWaiting = true;
-        personDue = host.now() + o.personDelayMs + nextRandom(rng) % (o.personDelayMs + 1ull);
+        personDue = host.now() + o.personDelayMs + splitmix64(rng) % (o.personDelayMs + 1ull);
       }
       if (host.nextDue() > personDue) {
         host.advance(personDue - host.now());

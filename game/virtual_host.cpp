@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/virtual_host.h"
 
+#include "game/random.h"
+
 namespace quivalo {
 
 VirtualHost::VirtualHost(std::uint32_t maxJitterMs, std::uint64_t jitterSeed)
@@ -10,12 +12,7 @@ std::uint64_t VirtualHost::jitter() {
   if (maxJitter_ == 0) {
     return 0;
   }
-  // splitmix64
-  std::uint64_t z = (jitterState_ += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  z ^= z >> 31;
-  return z % (maxJitter_ + 1ull);
+  return splitmix64(jitterState_) % (maxJitter_ + 1ull);
 }
 
 void VirtualHost::setTimeOfDay(std::uint32_t ms) {

@@ -14,11 +14,7 @@ TEST_F(HouseTest, ASixBringsThePieceOfTheClickedSlotOut) {
     VirtualHost h;
     Game g(h.platform());
     State& st = g.state();
-    st.BlauDran = 0;
-    st.Dran(c) = 1;
-    st.Werfer = playerNumber(c);
-    st.Augen = 6;
-    st.ErsterSchritt = 1;
+    testing::giveTurn(st, c, 6);
     g.click(HausVoll(c, 3));
     const int start = info(c).start;
     EXPECT_FALSE(st.isShown(HausVoll(c, 3)));
@@ -96,10 +92,7 @@ TEST_F(HouseTest, AReturnedPieceTakesTheFirstFreeOfSlotsOneToThreeElseFour) {
     for (int k : c.full) {
       st.setShown(HausVoll(Colour::Green, k), true);
     }
-    st.setShown(Stein(Colour::Green, 9), true);
-    st.setShown(Feld(9), false);
-    st.cell(9) = Cell::Green;
-    st.BlauDran = 1;
+    testing::place(st, Colour::Green, 9);
     st.Augen = 1;
     g.RausWurfBlau(Stein(Colour::Gelb, 9), Stein(Colour::Rot, 9), Stein(Colour::Green, 9));
     EXPECT_TRUE(st.isShown(HausVoll(Colour::Green, c.expected))) << c.expected;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "computer/headless.h"
-#include "game/invariants.h"
+#include "support/fixture.h"
 
 namespace quivalo {
 namespace {
@@ -15,16 +15,10 @@ TEST(PeopleGame, FourPeoplePlayToAWin) {
     o.players.fill(PlayerKind::Person);
     o.seed = seed;
     o.startTimeOfDay = static_cast<std::uint32_t>(seed * 3'600'017 % VirtualHost::kDayMs);
-    std::size_t violations = 0;
-    std::string first;
-    o.afterEvent = [&](const Game& g, const VirtualHost&) {
-      const auto bad = checkInvariants(g.state());
-      if (!bad.empty() && violations++ == 0) {
-        first = bad.front();
-      }
-    };
+    testing::InvariantWatch watch;
+    o.afterEvent = watch.callback();
     const HeadlessResult r = playHeadless(o);
-    EXPECT_EQ(violations, 0u) << first;
+    EXPECT_EQ(watch.violations, 0u) << watch.first;
     ASSERT_TRUE(r.winner.has_value()) << "seed " << seed << " rolls " << r.rolls;
     EXPECT_GT(r.rolls, 40u);
   }

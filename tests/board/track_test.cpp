@@ -180,16 +180,8 @@ TEST_F(TrackTest, EveryTrackMoveFromEveryFieldKeepsTheRecordsInStep) {
         VirtualHost h;
         Game g(h.platform());
         State& st = g.state();
-        st.setShown(HausVoll(c, 1), false);
-        st.setShown(HausLeer(c, 1), true);
-        st.setShown(Stein(c, f), true);
-        st.setShown(Feld(f), false);
-        st.cell(f) = info(c).code;
-        st.BlauDran = 0;
-        st.Dran(c) = 1;
-        st.Werfer = playerNumber(c);
-        st.Augen = static_cast<std::uint8_t>(pips);
-        st.ErsterSchritt = 1;
+        testing::bringOut(st, c, f);
+        testing::giveTurn(st, c, pips);
         g.SteinClick(c, f);
         const auto bad = checkInvariants(st);
         EXPECT_TRUE(bad.empty()) << info(c).word << " " << f << "+" << pips << ": "

@@ -13,6 +13,14 @@ class ComputerTest : public testing::GameTest {
     turnOf(c, 1);
     nextRollGives(pips);
   }
+  // Gelb on 38 and 12, Rot on 1 and 15, and Gelb is about to roll a 3.
+  void workedExampleTwo() {
+    testing::bringOut(s(), Colour::Gelb, 38, 1);
+    testing::bringOut(s(), Colour::Gelb, 12, 2);
+    testing::bringOut(s(), Colour::Rot, 1, 1);
+    testing::bringOut(s(), Colour::Rot, 15, 2);
+    computerRollWillGive(Colour::Gelb, 3);
+  }
   bool at(Colour c, int field) const {
     return game.state().cell(field) == info(c).code && game.state().isShown(Stein(c, field));
   }
@@ -35,15 +43,7 @@ TEST_F(ComputerTest, WorkedExampleOneEmptyingTheStartFieldComesFirst) {
 }
 
 TEST_F(ComputerTest, WorkedExampleTwoTheHuntAcrossTheSeam) {
-  takeFromHouse(Colour::Gelb, 1);
-  takeFromHouse(Colour::Gelb, 2);
-  place(Colour::Gelb, 38);
-  place(Colour::Gelb, 12);
-  takeFromHouse(Colour::Rot, 1);
-  takeFromHouse(Colour::Rot, 2);
-  place(Colour::Rot, 1);
-  place(Colour::Rot, 15);
-  computerRollWillGive(Colour::Gelb, 3);
+  workedExampleTwo();
   game.ComputerGelb();
   EXPECT_TRUE(at(Colour::Gelb, 1));
   EXPECT_TRUE(at(Colour::Gelb, 12));
@@ -55,15 +55,7 @@ TEST_F(ComputerTest, WorkedExampleTwoTheHuntAcrossTheSeam) {
 
 TEST_F(ComputerTest, WorkedExampleTwoAtStrengthLeicht) {
   game.leicht1Click();
-  takeFromHouse(Colour::Gelb, 1);
-  takeFromHouse(Colour::Gelb, 2);
-  place(Colour::Gelb, 38);
-  place(Colour::Gelb, 12);
-  takeFromHouse(Colour::Rot, 1);
-  takeFromHouse(Colour::Rot, 2);
-  place(Colour::Rot, 1);
-  place(Colour::Rot, 15);
-  computerRollWillGive(Colour::Gelb, 3);
+  workedExampleTwo();
   game.ComputerGelb();
   EXPECT_TRUE(at(Colour::Gelb, 15));  // front first: field 12 is further along
   EXPECT_TRUE(at(Colour::Gelb, 38));
@@ -100,15 +92,8 @@ TEST_F(ComputerTest, ASixWithEveryoneAtHomeOffersTheFirstShownSlot) {
     Game g(h.platform());
     h.setTarget(&g);
     State& st = g.state();
-    st.BlauDran = 0;
-    st.Dran(c) = 1;
-    st.Werfer = playerNumber(c);
-    st.Versuche = 3;
-    st.setShown(HausVoll(c, 1), false);  // slot 1 empty: the offer is slot 2
-    st.setShown(HausLeer(c, 1), true);
-    st.setShown(Stein(c, 9), true);
-    st.setShown(Feld(9), false);
-    st.cell(9) = info(c).code;
+    testing::giveTurn(st, c, 0, 3);
+    testing::bringOut(st, c, 9);  // slot 1 empty: the offer is slot 2
     h.setTimeOfDay(testing::timeForDie(6, 2000));
     g.Computer(c);
     // The goal approach has no candidate and nothing to hunt: the house comes next.
@@ -135,17 +120,9 @@ TEST_F(ComputerTest, TheHuntByFieldArithmeticCanEnterTheGoalLane) {
     VirtualHost h;
     Game g(h.platform());
     State& st = g.state();
-    for (auto [col, f] : {std::pair{k.c, k.piece}, std::pair{k.opponent, k.opponentField}}) {
-      st.setShown(HausVoll(col, 1), false);
-      st.setShown(HausLeer(col, 1), true);
-      st.setShown(Stein(col, f), true);
-      st.setShown(Feld(f), false);
-      st.cell(f) = info(col).code;
-    }
-    st.BlauDran = 0;
-    st.Dran(k.c) = 1;
-    st.Werfer = playerNumber(k.c);
-    st.Versuche = 1;
+    testing::bringOut(st, k.c, k.piece);
+    testing::bringOut(st, k.opponent, k.opponentField);
+    testing::giveTurn(st, k.c, 0);
     h.setTimeOfDay(testing::timeForDie(4, 2000));
     g.Computer(k.c);
     EXPECT_TRUE(st.isShown(ZielVoll(k.c, k.goalSlot))) << info(k.c).word;
@@ -161,21 +138,10 @@ TEST_F(ComputerTest, BlauNeverHuntsAcrossTheSeamGelbDoes) {
     Game g(h.platform());
     State& st = g.state();
     const Colour opp = Colour::Rot;
-    st.setShown(HausVoll(c, 1), false);
-    st.setShown(HausLeer(c, 1), true);
-    st.setShown(HausVoll(c, 2), false);
-    st.setShown(HausLeer(c, 2), true);
-    for (auto [col, f] : {std::pair{c, 39}, std::pair{c, 14}, std::pair{opp, 1}}) {
-      st.setShown(Stein(col, f), true);
-      st.setShown(Feld(f), false);
-      st.cell(f) = info(col).code;
-    }
-    st.setShown(HausVoll(opp, 1), false);
-    st.setShown(HausLeer(opp, 1), true);
-    st.BlauDran = 0;
-    st.Dran(c) = 1;
-    st.Werfer = playerNumber(c);
-    st.Versuche = 1;
+    testing::bringOut(st, c, 39, 1);
+    testing::bringOut(st, c, 14, 2);
+    testing::bringOut(st, opp, 1);
+    testing::giveTurn(st, c, 0);
     h.setTimeOfDay(testing::timeForDie(2, 2000));
     g.Computer(c);
     if (c == Colour::Gelb) {

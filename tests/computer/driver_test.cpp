@@ -110,16 +110,10 @@ TEST(WholeGames, EveryGameEndsWithAWinnerAndStaysConsistent) {
       o.startTimeOfDay = (i * 1'439'993u + 17) % VirtualHost::kDayMs;
       o.maxJitterMs = i % 3 == 0 ? 4 : 0;
       o.seed = i + 1;
-      std::size_t violations = 0;
-      std::string first;
-      o.afterEvent = [&](const Game& g, const VirtualHost&) {
-        const auto bad = checkInvariants(g.state());
-        if (!bad.empty() && violations++ == 0) {
-          first = bad.front();
-        }
-      };
+      testing::InvariantWatch watch;
+      o.afterEvent = watch.callback();
       const HeadlessResult r = playHeadless(o);
-      EXPECT_EQ(violations, 0u) << first;
+      EXPECT_EQ(watch.violations, 0u) << watch.first;
       EXPECT_TRUE(r.winner.has_value()) << "start " << o.startTimeOfDay;
       ++games;
     }
