@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "soak/soak_game.h"
+#include "soak/window_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +10,6 @@
 
 #include "board/geometry.h"
 #include "computer/game.h"
-#include "game/invariants.h"
 #include "game/virtual_host.h"
 
 namespace quivalo::soak {
@@ -432,37 +432,7 @@ void SoakGame::afterEvent(Action action, int arg) {
     return;
   }
 
-  std::vector<std::string> bad = checkInvariants(s());
-  if (s().Augen != 0 && !s().KannNichtBtnEnabled) {
-    bad.push_back("a roll is pending but KannNichtBtn is disabled");
-  }
-  if (s().Augen != 0 && !won() && s().intervalOf(TimerId::Timer1) == 0) {
-    bad.push_back("a roll is pending but Timer1 is stopped");
-  }
-  for (int t = 0; t < kTimerCount; ++t) {
-    if (host_.interval(TimerId(t)) != s().intervalOf(TimerId(t))) {
-      bad.push_back(std::string(timerName(TimerId(t))) + " runs with another interval than set");
-    }
-  }
-  if (s().Werfer >= 1 && s().Werfer <= 4 &&
-      s().FarbLabel != info(colourOfPlayer(s().Werfer)).display) {
-    bad.push_back("FarbLabel shows " + s().FarbLabel + " for Werfer " + std::to_string(s().Werfer));
-  }
-  for (Colour c : kColours) {
-    const MenuItem& m = s().SpielerMenu[static_cast<std::size_t>(index(c))];
-    if (m.Caption != playerCaption(c, m.Checked)) {
-      bad.push_back("caption " + m.Caption + " does not match its mark");
-    }
-  }
-  if (s().leicht1.Checked == s().schwer1.Checked) {
-    bad.push_back("leicht1 and schwer1 carry the same mark");
-  }
-  if (host_.dialogs().size() > dialogsAtNeu_ + 1) {
-    bad.push_back("a second congratulation");
-  }
-  if (won() && (s().WuerfelEnabled || computerArmed() || s().intervalOf(TimerId::Timer3) != 0)) {
-    bad.push_back("after the win the dice button or a game timer is still live");
-  }
+  std::vector<std::string> bad = checkAll(s(), host_, host_.dialogs().size() - dialogsAtNeu_);
   rememberRoll();
   if (!won() && host_.now() - lastRollAt_ > kStandstillMs) {
     bad.push_back("no roll for ten minutes: the game stands still");
