@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -131,15 +132,24 @@ class InfoBoxTest : public QObject {
     }
   }
 
+  // Shown over the main window, as in the program, and yet centred on the
+  // screen rather than over its parent.
   void focusOnOkWhenShown() {
-    TInfo info;
+    TMain w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TInfo info(&w);
     bool focused = false;
+    QPoint offCentre(-1000, -1000);
     QTimer::singleShot(100, this, [&] {
       focused = QApplication::focusWidget() == info.okButton();
+      offCentre = info.frameGeometry().center() - info.screen()->availableGeometry().center();
       info.okButton()->click();
     });
     info.exec();
     QVERIFY(focused);
+    // In the middle of the screen.
+    QVERIFY(offCentre.manhattanLength() <= 2);
     QVERIFY(!info.isVisible());
   }
 
