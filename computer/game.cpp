@@ -29,9 +29,9 @@ Occupancy trackOccupancy(const State& s, Cell code) {
   static_assert(sizeof(Cell) == 1 && std::endian::native == std::endian::little);
   Occupancy o{0, 0};
   const std::uint64_t codes = 0x0101010101010101ull * static_cast<std::uint8_t>(code);
-  for (int word = 0; word < 5; ++word) {
+  for (std::size_t word = 0; word < 5; ++word) {
     std::uint64_t w = 0;
-    std::memcpy(&w, &s.Spielfeld[static_cast<std::size_t>(1 + 8 * word)], sizeof w);
+    std::memcpy(&w, &s.Spielfeld[1 + 8 * word], sizeof w);
     const std::uint64_t occupied = nonZeroBytes(w);
     const std::uint64_t same = ~nonZeroBytes(w ^ codes) & 0x8080808080808080ull;
     o.own |= gatherHighBits(same) << (1 + 8 * word);
