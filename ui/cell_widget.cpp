@@ -2,20 +2,82 @@
 #include "ui/cell_widget.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "board/board_rules.h"
 #include "ui/pictures.h"
 
 namespace quivalo::ui {
 
+namespace {
+
+QString colourName(Colour c) {
+  const std::string_view display = info(c).display;
+  return QString::fromUtf8(display.data(), static_cast<qsizetype>(display.size()));
+}
+
+// What assistive technology sees of a cell: a button with a press action
+// while its image takes a click, static text otherwise. Name and description
+// are the widget's own, kept up to date by `setTopImage`.
+class CellAccessible final : public QAccessibleWidget {
+ public:
+  explicit CellAccessible(CellWidget* cell) : QAccessibleWidget(cell, QAccessible::StaticText) {}
+
+  QAccessible::Role role() const override {
+    return cell()->takesClick() ? QAccessible::Button : QAccessible::StaticText;
+  }
+
+  QStringList actionNames() const override {
+    if (cell()->takesClick()) {
+      return {pressAction()};
+    }
+    return QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString& actionName) override {
+    if (actionName == pressAction()) {
+      if (cell()->takesClick()) {
+        cell()->press();
+      }
+      return;
+    }
+    QAccessibleWidget::doAction(actionName);
+  }
+
+ private:
+  CellWidget* cell() const { return static_cast<CellWidget*>(widget()); }
+};
+
+QAccessibleInterface* cellAccessibleFactory(const QString& key, QObject* object) {
+  if (key == QLatin1StringView(CellWidget::staticMetaObject.className())) {
+    if (auto* cell = qobject_cast<CellWidget*>(object)) {
+      return new CellAccessible(cell);
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 CellWidget::CellWidget(const BoardCell& cell, const Pictures& pictures, QWidget* parent)
     : QWidget(parent), cell_(cell), pictures_(pictures) {
+  // Before anything asks for this cell's interface: the factory is consulted
+  // only when an interface is first made, and the answer is cached.
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(&cellAccessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(factoryInstalled);
+
   setObjectName(nameOf(cell));
   setGeometry(cell.x(), cell.y(), kCellSize, kCellSize);
   // Every pixel is painted here: no background fill, no transparency.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
+  updateAccessibleTexts();
 }
 
 QString CellWidget::nameOf(const BoardCell& cell) {
@@ -34,12 +96,84 @@ QString CellWidget::nameOf(const BoardCell& cell) {
 
 QRect CellWidget::imageArea() { return {kImageInset, kImageInset, kImageSize, kImageSize}; }
 
+QString CellWidget::accessibleNameOf(const BoardCell& cell, std::optional<Image> top) {
+  QString content = QStringLiteral("leer");
+  if (top) {
+    const ImageParts parts = partsOf(*top);
+    switch (parts.kind) {
+      case ImageKind::Stein:
+      case ImageKind::HausVoll:
+      case ImageKind::ZielVoll:
+        content = colourName(parts.colour);
+        break;
+      case ImageKind::Feld:
+      case ImageKind::HausLeer:
+      case ImageKind::ZielLeer:
+      case ImageKind::Zahl:
+        break;
+    }
+  }
+  switch (cell.kind) {
+    case CellKind::Track:
+      return QStringLiteral("Feld ") + QString::number(cell.number) + QStringLiteral(": ") +
+             content;
+    case CellKind::House:
+    case CellKind::Goal:
+      break;
+  }
+  return (cell.kind == CellKind::House ? QStringLiteral("Haus ") : QStringLiteral("Ziel ")) +
+         colourName(cell.colour) + QStringLiteral(", Platz ") + QString::number(cell.number) +
+         QStringLiteral(": ") + content;
+}
+
+QString CellWidget::accessibleDescriptionOf(std::optional<Image> top) {
+  if (!top || !BoardRules::clickable(*top)) {
+    return {};
+  }
+  const ImageParts parts = partsOf(*top);
+  const QString colour = colourName(parts.colour);
+  switch (parts.kind) {
+    case ImageKind::Stein:
+      return QStringLiteral("Klick zieht diesen Stein, wenn ") + colour +
+             QStringLiteral(" gewürfelt hat und er ziehen kann");
+    case ImageKind::HausVoll:
+      return QStringLiteral("Klick setzt einen Stein auf das Startfeld, wenn ") + colour +
+             QStringLiteral(" eine Sechs gewürfelt hat und dort kein eigener Stein steht");
+    case ImageKind::ZielVoll:
+      return QStringLiteral("Klick zieht diesen Stein im Ziel weiter, wenn ") + colour +
+             QStringLiteral(" gewürfelt hat und er ziehen kann");
+    case ImageKind::Feld:
+    case ImageKind::HausLeer:
+    case ImageKind::ZielLeer:
+    case ImageKind::Zahl:
+      break;
+  }
+  return {};
+}
+
+bool CellWidget::takesClick() const { return top_ && BoardRules::clickable(*top_); }
+
+void CellWidget::press() { Q_EMIT clicked(); }
+
 void CellWidget::setTopImage(std::optional<Image> image) {
   if (image == top_) {
     return;
   }
   top_ = image;
   update(imageArea());
+  updateAccessibleTexts();
+}
+
+// Each setter sends its change event to assistive technology even when the
+// text stays the same, so only real changes are set. The description goes
+// first: a screen reader that reacts to the new name finds it already right.
+void CellWidget::updateAccessibleTexts() {
+  if (QString description = accessibleDescriptionOf(top_); description != accessibleDescription()) {
+    setAccessibleDescription(description);
+  }
+  if (QString name = accessibleNameOf(cell_, top_); name != accessibleName()) {
+    setAccessibleName(name);
+  }
 }
 
 void CellWidget::paintEvent(QPaintEvent* /*event*/) {

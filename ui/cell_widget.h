@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One cell of the board: a raised 28 x 28 square that shows the topmost shown
-// image of its stack at (2, 2), 24 x 24, and reports left clicks on it.
+// image of its stack at (2, 2), 24 x 24, and reports left clicks on it. For
+// screen readers it carries a German name that says what is seen there
+// ("Feld 12: Rot", "Haus Blau, Platz 3: leer") and, where its image takes a
+// click, a button role with a press action and a description of the click.
 #pragma once
 
 #include <QWidget>
@@ -21,13 +24,25 @@ class CellWidget final : public QWidget {
   const BoardCell& cell() const { return cell_; }
   // The image drawn on top, as last mirrored from the state.
   std::optional<Image> topImage() const { return top_; }
-  // Shows another image on top; repaints only when it changes.
+  // Shows another image on top; repaints, renames and notifies assistive
+  // technology only when it changes.
   void setTopImage(std::optional<Image> image);
+  // Whether the image on top has a click action.
+  bool takesClick() const;
+  // Reports a click as a left click on the image square would; what the
+  // press action of a screen reader does.
+  void press();
 
   // The cell's object name: "Feld12", "HausBlau3", "ZielRot4".
   static QString nameOf(const BoardCell& cell);
   // Where the images lie inside the cell.
   static QRect imageArea();
+  // What a person sees in the cell with that image on top, in German:
+  // "Feld 12: leer", "Feld 12: Rot", "Haus Blau, Platz 3: Blau",
+  // "Ziel Grün, Platz 4: leer".
+  static QString accessibleNameOf(const BoardCell& cell, std::optional<Image> top);
+  // What a click on that image does; empty for an image without a click.
+  static QString accessibleDescriptionOf(std::optional<Image> top);
 
  Q_SIGNALS:
   // A left click (press and release) inside the image square.
@@ -39,6 +54,8 @@ class CellWidget final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void updateAccessibleTexts();
+
   BoardCell cell_;
   const Pictures& pictures_;
   std::optional<Image> top_;
