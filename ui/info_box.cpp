@@ -44,6 +44,7 @@ TInfo::TInfo(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("Info"));
   setWindowTitle(QStringLiteral("Info..."));
+  setAccessibleName(QStringLiteral("Info über Quivalo"));
   setModal(true);
   setFixedSize(kClientWidth, kClientHeight);
   setFont(quivalo::ui::pixelFont(QStringLiteral("Arial"), 10, false));
@@ -52,28 +53,39 @@ TInfo::TInfo(QWidget* parent)
 
   auto* panel = new quivalo::ui::DoubleBevelPanel(this);
   panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setAccessibleName(QStringLiteral("Über Quivalo"));
   panel->setGeometry(8, 8, 313, 163);
   panel->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
 
   auto* icon = new QLabel(panel);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
+  icon->setAccessibleName(QStringLiteral("Programmsymbol"));
   icon->setGeometry(8, 16, 33, 33);
   icon->setScaledContents(true);
   quivalo::ui::loadPictureResources();
   icon->setPixmap(QPixmap(quivalo::ui::Pictures::path("icon")));
 
+  // The bold captions are read as they stand; each value beside one names its
+  // caption too, so that it makes sense when a screen reader reaches it alone.
   textLabel(panel, "ProductName", 89, 16, QStringLiteral("Produktname"), true);
-  textLabel(panel, "Label1", 169, 16, QStringLiteral("Quivalo !!!"), false);
+  textLabel(panel, "Label1", 169, 16, QStringLiteral("Quivalo !!!"), false)
+      ->setAccessibleName(QStringLiteral("Produktname: Quivalo"));
   textLabel(panel, "Version", 89, 41, QStringLiteral("Version"), true);
-  textLabel(panel, "Label2", 169, 41, QStringLiteral("1.0"), false);
+  textLabel(panel, "Label2", 169, 41, QStringLiteral("1.0"), false)
+      ->setAccessibleName(QStringLiteral("Version: 1.0"));
   textLabel(panel, "Copyright", 8, 94, QStringLiteral("Copyright"), true);
-  textLabel(panel, "CopyrightText", 98, 94, QStringLiteral("© 2026 Quivalo-Entwickler"), false);
+  textLabel(panel, "CopyrightText", 98, 94, QStringLiteral("© 2026 Quivalo-Entwickler"), false)
+      ->setAccessibleName(QStringLiteral("Copyright: © 2026 Quivalo-Entwickler"));
   textLabel(panel, "Lizenz", 9, 119, QStringLiteral("Lizenz"), true);
-  textLabel(panel, "LizenzText1", 98, 119, QStringLiteral("GNU GPL, Version 3 oder später"), false);
-  textLabel(panel, "LizenzText2", 98, 137, QStringLiteral("Freie Software ohne Gewähr"), false);
+  textLabel(panel, "LizenzText1", 98, 119, QStringLiteral("GNU GPL, Version 3 oder später"), false)
+      ->setAccessibleName(QStringLiteral("Lizenz: GNU GPL, Version 3 oder später"));
+  textLabel(panel, "LizenzText2", 98, 137, QStringLiteral("Freie Software ohne Gewähr"), false)
+      ->setAccessibleName(QStringLiteral("Lizenz: Freie Software ohne Gewähr"));
 
   okButton_ = new quivalo::ui::PictureButton(QStringLiteral("&OK"), okPicture(), this);
   okButton_->setObjectName(QStringLiteral("OKButton"));
+  okButton_->setAccessibleName(QStringLiteral("OK"));
+  okButton_->setAccessibleDescription(QStringLiteral("Schließt die Info"));
   okButton_->setGeometry(104, 175, 89, 25);
   okButton_->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
   okButton_->setDefault(true);

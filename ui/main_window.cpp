@@ -46,6 +46,8 @@ TMain::TMain(QWidget* parent, quivalo::HelpViewer* help)
       game_(quivalo::Platform{clock_, timers_, dialog_, help_}) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Quivalo !!!"));
+  // Read out as the program's name rather than with three exclamation marks.
+  setAccessibleName(QStringLiteral("Quivalo"));
   if (!pictures_.icon().isNull()) {
     setWindowIcon(QIcon(pictures_.icon()));
   }
@@ -101,15 +103,19 @@ void TMain::buildColumn() {
 
   wuerfel_ = new QPushButton(QStringLiteral("&Würfeln"), client_);
   wuerfel_->setObjectName(QStringLiteral("Wuerfel"));
+  wuerfel_->setAccessibleName(QStringLiteral("Würfeln"));
+  wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für die Farbe am Zug"));
   wuerfel_->setGeometry(384, 136, 113, 25);
   connect(wuerfel_, &QPushButton::clicked, this, &TMain::WuerfelClick);
 
   auto* dice = new quivalo::ui::RaisedPanel(client_);
   dice->setObjectName(QStringLiteral("Dice"));
   dice->setGeometry(408, 176, 65, 65);
+  dice_ = dice;
   for (int n = 1; n <= 6; ++n) {
     auto* face = new QLabel(dice);
     face->setObjectName(QStringLiteral("Zahl%1").arg(n));
+    face->setAccessibleName(QStringLiteral("Augenzahl %1").arg(n));
     // The one-pip face sits a pixel further right and down than the others.
     const int at = n == 1 ? 8 : 7;
     face->setGeometry(at, at, 50, 50);
@@ -120,11 +126,16 @@ void TMain::buildColumn() {
 
   kannNicht_ = new QPushButton(QStringLiteral("&Kann nicht"), client_);
   kannNicht_->setObjectName(QStringLiteral("KannNichtBtn"));
+  kannNicht_->setAccessibleName(QStringLiteral("Kann nicht"));
+  kannNicht_->setAccessibleDescription(QStringLiteral("Gibt diesen Wurf ohne Zug auf"));
   kannNicht_->setGeometry(384, 248, 113, 25);
   kannNicht_->setEnabled(false);
   connect(kannNicht_, &QPushButton::clicked, this, &TMain::KannNichtBtnClick);
 
+  // The remark line's accessible name is its text, which a label reports by
+  // itself, with a name change event at every new text.
   bemerkung_ = fixedLabel(client_, "Bemerkung", {384, 344, 113, 13}, Qt::AlignLeft | Qt::AlignTop);
+  bemerkung_->setAccessibleDescription(QStringLiteral("Bemerkung"));
 
   for (QPushButton* button : {wuerfel_, kannNicht_}) {
     button->setAutoDefault(false);
@@ -225,12 +236,21 @@ void TMain::mirror() {
     for (CellWidget* cell : cells_) {
       cell->setTopImage(quivalo::topmostShown(s, cell->cell()));
     }
+    int dieFace = 0;
     for (int n = 1; n <= 6; ++n) {
       QLabel* face = zahl_[static_cast<std::size_t>(n - 1)];
       const bool on = s.isShown(quivalo::Zahl(n));
       if (face->isVisibleTo(face->parentWidget()) != on) {
         face->setVisible(on);
       }
+      if (on && dieFace == 0) {
+        dieFace = n;
+      }
+    }
+    if (all || dieFace != m.dieFace) {
+      dice_->setAccessibleName(dieFace == 0 ? QStringLiteral("Würfel: kein Wurf")
+                                            : QStringLiteral("Würfel: %1").arg(dieFace));
+      m.dieFace = dieFace;
     }
     m.shown = s.shown;
   }
@@ -253,7 +273,18 @@ void TMain::mirror() {
   }
 
   if (all || s.FarbLabel != m.farbLabel) {
-    farbLabel_->setText(fromStd(s.FarbLabel));
+    const QString colour = fromStd(s.FarbLabel);
+    const QString name = colour.isEmpty() ? QString() : QStringLiteral("Am Zug: ") + colour;
+    // A label sends a name change with a new text only while it has no
+    // accessible name of its own: set the non-empty one of the two first,
+    // so that a screen reader hears one change, with the final name.
+    if (name.isEmpty()) {
+      farbLabel_->setText(colour);
+      farbLabel_->setAccessibleName(name);
+    } else {
+      farbLabel_->setAccessibleName(name);
+      farbLabel_->setText(colour);
+    }
     m.farbLabel = s.FarbLabel;
   }
   if (all || s.Bemerkung != m.bemerkung) {

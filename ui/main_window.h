@@ -93,6 +93,7 @@ class TMain final : public QMainWindow {
   quivalo::ui::Pictures pictures_;
   QWidget* client_ = nullptr;
   std::array<quivalo::ui::CellWidget*, quivalo::kCellCount> cells_{};
+  QWidget* dice_ = nullptr;
   std::array<QLabel*, 6> zahl_{};
   QLabel* farbLabel_ = nullptr;
   QLabel* bemerkung_ = nullptr;
@@ -106,6 +107,7 @@ class TMain final : public QMainWindow {
   // What the widgets showed after the last mirror.
   struct Mirrored {
     std::array<bool, quivalo::kImageCount> shown{};
+    int dieFace = 0;  // pips of the face shown, 0 for none
     bool wuerfelEnabled = false;
     bool kannNichtEnabled = false;
     std::string farbLabel;
