@@ -99,6 +99,9 @@ QString nameMismatches(TMain& w) {
   return problems;
 }
 
+// Whether update events reach the handler: only while accessibility is on.
+bool eventsHeard = false;
+
 // The update events that reach the installed handler.
 struct Heard {
   QAccessible::Event type;
@@ -172,9 +175,9 @@ class AccessibilityTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() {
-    eventsHeard_ = switchAccessibilityOn();
+    eventsHeard = switchAccessibilityOn();
     QAccessible::installUpdateHandler(&hear);
-    if (!eventsHeard_) {
+    if (!eventsHeard) {
       qWarning("Accessibility stays off on this platform: the event checks are skipped.");
     }
   }
@@ -361,7 +364,7 @@ class AccessibilityTest : public QObject {
     QCOMPARE(farbLabel->text(), QStringLiteral("Rot"));
 
     // One name change for each new face and one for the new colour.
-    if (eventsHeard_) {
+    if (eventsHeard) {
       QCOMPARE(namesHeardFor(dice), QStringList({rolled, QStringLiteral("Würfel: kein Wurf")}));
       QCOMPARE(namesHeardFor(farbLabel), QStringList({QStringLiteral("Am Zug: Rot")}));
     }
@@ -393,7 +396,7 @@ class AccessibilityTest : public QObject {
     s.Bemerkung.clear();
     w.mirror();
     QCOMPARE(accessibleName(bemerkung), QString());
-    if (eventsHeard_) {
+    if (eventsHeard) {
       QCOMPARE(namesHeardFor(bemerkung),
                QStringList({QStringLiteral("Da hast du Pech!"), QString()}));
     }
@@ -415,7 +418,7 @@ class AccessibilityTest : public QObject {
   // A move sends name changes for the two cells it changed and for no other;
   // then the idle window, with its house and win checks ticking, sends none.
   void nameChangedOnlyForChangedCells() {
-    if (!eventsHeard_) {
+    if (!eventsHeard) {
       QSKIP("accessibility is off: no update events to check");
     }
     TMain w;
@@ -438,9 +441,6 @@ class AccessibilityTest : public QObject {
                qPrintable(h.object ? h.object->objectName() : QStringLiteral("?")));
     }
   }
-
- private:
-  bool eventsHeard_ = false;
 };
 
 QTEST_MAIN(AccessibilityTest)
