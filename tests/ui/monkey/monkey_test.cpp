@@ -398,8 +398,9 @@ void MonkeyTest::monkey() {
       actions, clicks, keys, menus, checks, static_cast<unsigned long long>(rolls), winnerBoxes,
       aboutBoxes, nearWins, knownFaultHits);
   QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
-  QVERIFY(actions > 1000);
-  QVERIFY(rolls > 20);
+  // Enough happened, also at the pace of valgrind's slower run.
+  QVERIFY(actions >= 30 * seconds);
+  QVERIFY(rolls >= quint64(seconds));
   QVERIFY(winnerBoxes > 0);
 }
 
