@@ -24,21 +24,21 @@ struct Routine {
 class RoutineTable {
  public:
   RoutineTable() {
-    plain("FormCreate", &Game::FormCreate);
-    plain("NeuerWerfer", &Game::NeuerWerfer);
-    plain("WuerfelClick", &Game::WuerfelClick);
-    plain("KannNichtBtnClick", &Game::KannNichtBtnClick);
-    plain("Timer1Timer", &Game::Timer1Timer);
-    plain("Timer2Timer", &Game::Timer2Timer);
-    plain("Timer3Timer", &Game::Timer3Timer);
-    plain("Timer4Timer", &Game::Timer4Timer);
-    plain("Kommentar", &Game::Kommentar);
-    plain("Neu1Click", &Game::Neu1Click);
-    plain("leicht1Click", &Game::leicht1Click);
-    plain("schwer1Click", &Game::schwer1Click);
-    plain("Inhalt1Click", &Game::Inhalt1Click);
-    plain("Suchen1Click", &Game::Suchen1Click);
-    plain("Hilfebenutzen1Click", &Game::Hilfebenutzen1Click);
+    plain("FormCreate", &GameCore::FormCreate);
+    plain("NeuerWerfer", &GameCore::NeuerWerfer);
+    plain("WuerfelClick", &GameCore::WuerfelClick);
+    plain("KannNichtBtnClick", &GameCore::KannNichtBtnClick);
+    plain("Timer1Timer", &GameCore::Timer1Timer);
+    plain("Timer2Timer", &GameCore::Timer2Timer);
+    plain("Timer3Timer", &GameCore::Timer3Timer);
+    plain("Timer4Timer", &GameCore::Timer4Timer);
+    plain("Kommentar", &GameCore::Kommentar);
+    plain("Neu1Click", &GameCore::Neu1Click);
+    plain("leicht1Click", &GameCore::leicht1Click);
+    plain("schwer1Click", &GameCore::schwer1Click);
+    plain("Inhalt1Click", &GameCore::Inhalt1Click);
+    plain("Suchen1Click", &GameCore::Suchen1Click);
+    plain("Hilfebenutzen1Click", &GameCore::Hilfebenutzen1Click);
     for (Colour c : kColours) {
       const std::string word(info(c).word);
       const std::string number = std::to_string(playerNumber(c));
@@ -73,8 +73,13 @@ class RoutineTable {
       order_.push_back(it->first);
     }
   }
-  void plain(std::string name, void (Game::*member)()) {
-    add(std::move(name), 0, [member](Game& g, auto) { (g.*member)(); });
+  // Handlers of the turn cycle, tidying, remarks and menus: members of the
+  // game's core, called on that part of the game.
+  void plain(std::string name, void (GameCore::*member)()) {
+    add(std::move(name), 0, [member](Game& g, auto) {
+      GameCore& core = g;
+      (core.*member)();
+    });
   }
 
   std::map<std::string, Routine, std::less<>> byName_;
