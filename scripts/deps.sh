@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-private-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-liberation2 fonts-dejavu-core
   xvfb xauth x11-utils
