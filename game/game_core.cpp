@@ -214,6 +214,10 @@ void GameCore::Timer3Timer() {
     std::string text = "Herzlichen Glückwunsch Herr ";
     text += info(c).display;
     text += ", Sie haben gewonnen.";
+    // The dice button is disabled before the message as well: a click on it
+    // that is already on its way (Alt+W fires a moment after the key) would
+    // otherwise roll behind the message and let the game go on after the win.
+    s_.WuerfelEnabled = false;
     platform_.dialog.information(text);
     s_.WuerfelEnabled = false;
     // A game has one winner: a second full lane found in the same check is

@@ -312,13 +312,21 @@ void TMain::mirror() {
   }
 }
 
+// A button's access key clicks it a moment after the key (animateClick), and
+// that delayed click arrives even if the button has been disabled meanwhile,
+// for example by the winner's message. A disabled button must not act, so the
+// click goes to the game only while the game has the button enabled.
 void TMain::WuerfelClick() {
-  game_.WuerfelClick();
+  if (game_.state().WuerfelEnabled) {
+    game_.WuerfelClick();
+  }
   mirror();
 }
 
 void TMain::KannNichtBtnClick() {
-  game_.KannNichtBtnClick();
+  if (game_.state().KannNichtBtnEnabled) {
+    game_.KannNichtBtnClick();
+  }
   mirror();
 }
 

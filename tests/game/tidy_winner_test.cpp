@@ -128,6 +128,23 @@ TEST_F(WinnerTest, AWinStopsTheGameAndIsCongratulatedOnce) {
   EXPECT_EQ(s().Augen, 3);  // the roll is never ended
 }
 
+TEST_F(WinnerTest, TheDiceButtonIsAlreadyDisabledWhileTheMessageShows) {
+  // A dialog that looks at the game while it is open.
+  struct Watching : InfoDialog {
+    const State* state = nullptr;
+    std::vector<bool> wuerfelEnabled;
+    void information(std::string_view) override { wuerfelEnabled.push_back(state->WuerfelEnabled); }
+  } dialog;
+  VirtualHost h;
+  Game g({h, h, dialog, h});
+  dialog.state = &g.state();
+  fillGoal(g.state(), Colour::Green);
+  ASSERT_TRUE(g.state().WuerfelEnabled);
+  g.Timer3Timer();
+  EXPECT_EQ(dialog.wuerfelEnabled, std::vector<bool>{false});
+  EXPECT_FALSE(g.state().WuerfelEnabled);
+}
+
 TEST_F(WinnerTest, TwoFullLanesInOneCheckCongratulateOnlyTheFirst) {
   fillGoal(s(), Colour::Green);
   fillGoal(s(), Colour::Rot);
