@@ -82,6 +82,14 @@ HeadlessResult playHeadless(const HeadlessOptions& o) {
       o.afterEvent(game, host);
     }
   };
+  const bool computersOnly = std::all_of(o.players.begin(), o.players.end(),
+                                         [](PlayerKind k) { return k == PlayerKind::Computer; });
+  if (computersOnly && !o.afterEvent) {
+    // Nobody to script and nothing to watch: just let the timers run.
+    while (host.dialogs().empty() && game.stats().rolls < o.maxRolls && host.fireNext(UINT64_MAX)) {
+      ++result.events;
+    }
+  }
   std::uint64_t personDue = 0;
   bool personWaiting = false;
   while (host.dialogs().empty() && game.stats().rolls < o.maxRolls) {

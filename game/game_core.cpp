@@ -97,12 +97,8 @@ constexpr auto kNoMoveConditions = noMoveConditions();
 // The three-roll rule: no piece could move when all are at home, or the rest
 // are packed at the far end of the goal lane. Read from the image flags alone.
 bool GameCore::noPieceCanMove(Colour c) const {
-  unsigned house = 0;
-  unsigned goal = 0;
-  for (int k = 1; k <= 4; ++k) {
-    house |= (shown(HausVoll(c, k)) ? 1u : 0u) << (k - 1);
-    goal |= (shown(ZielVoll(c, k)) ? 1u : 0u) << (k - 1);
-  }
+  const unsigned house = s_.slotMask(HausVoll(c, 1));
+  const unsigned goal = s_.slotMask(ZielVoll(c, 1));
   for (const NoMoveCondition& n : kNoMoveConditions[static_cast<std::size_t>(index(c))]) {
     if ((house & n.house) == n.house && (goal & n.goal) == n.goal) {
       return true;
@@ -182,10 +178,7 @@ constexpr std::array<std::uint16_t, 4> kPackedHouses = packedHouses();
 void GameCore::Timer2Timer() {
   for (std::size_t i = 0; i < kTidyRules.size(); i += 6) {
     const Colour c = kTidyRules[i].colour;
-    unsigned full = 0;
-    for (int k = 1; k <= 4; ++k) {
-      full |= (shown(HausVoll(c, k)) ? 1u : 0u) << (k - 1);
-    }
+    const unsigned full = s_.slotMask(HausVoll(c, 1));
     if ((kPackedHouses[static_cast<std::size_t>(index(c))] >> full) & 1u) {
       continue;  // nothing to do for this house
     }

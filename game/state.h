@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -190,6 +191,15 @@ struct State {
   }
   std::uint8_t Dran(Colour c) const { return const_cast<State*>(this)->Dran(c); }
   bool isShown(Image i) const { return shown[static_cast<std::size_t>(index(i))]; }
+  // The flags of the four slot images from `slot1` on (a house's or a goal
+  // lane's full or empty images, slots 1 to 4) as bits 0 to 3, read at once.
+  unsigned slotMask(Image slot1) const {
+    static_assert(sizeof(bool) == 1);
+    std::uint32_t bytes = 0;  // one byte, 0 or 1, per slot
+    std::memcpy(&bytes, &shown[static_cast<std::size_t>(index(slot1))], sizeof bytes);
+    // Gathers bit 0 of each byte into bits 24 to 27 (byte k to bit 24 + k).
+    return static_cast<unsigned>(((std::uint64_t{bytes} * 0x01020408u) >> 24) & 0xFu);
+  }
   void setShown(Image i, bool on) { shown[static_cast<std::size_t>(index(i))] = on; }
   Cell& cell(int n) { return Spielfeld[static_cast<std::size_t>(n)]; }
   Cell cell(int n) const { return Spielfeld[static_cast<std::size_t>(n)]; }
