@@ -153,6 +153,7 @@ class MonkeyTest : public QObject {
  private Q_SLOTS:
   void monkey();
   void faultAltWJustBeforeTheWinRollsBehindTheMessage();
+  void altWAndAMouseClickRollOnce();
 };
 
 // Drops the offscreen platform's notes on what it cannot do (raising the
@@ -297,6 +298,7 @@ void MonkeyTest::monkey() {
   QTimer monkey;
   QElapsedTimer sinceNearWin;
   sinceNearWin.start();
+  int winnerBoxesAtSetUp = 0;
   QObject::connect(&monkey, &QTimer::timeout, [&] {
     if (stopping) {
       return;
@@ -319,7 +321,7 @@ void MonkeyTest::monkey() {
         const auto& cells = quivalo::boardCells();
         const quivalo::BoardCell& cell = cells[rng.bounded(quint32(cells.size()))];
         p = QPoint(cell.x() + 14, cell.y() + 14);
-      } else if (where < 7) {
+      } else if (where < 8) {
         // A cell that shows a piece of the colour to move, as a person aims.
         std::vector<QPoint> own;
         const State& s = w.game().state();
@@ -352,7 +354,9 @@ void MonkeyTest::monkey() {
     } else if (r < 6'600) {
       ++keys;
       QTest::keyClick(w.windowHandle(), Qt::Key_K, Qt::AltModifier);
-    } else if (r < 6'603) {
+    } else if (r < 6'601) {
+      // Rare at random (the near-won games below use it too): a game
+      // abandoned at any moment.
       ++keys;
       QTest::keyClick(w.windowHandle(), Qt::Key_N, Qt::ControlModifier);
     } else if (r < 6'710) {
@@ -365,12 +369,28 @@ void MonkeyTest::monkey() {
     } else if (r < 6'714) {
       ++menus;
       infoAction->trigger();  // returns once the closer has closed the box
-    } else if (sinceNearWin.elapsed() > 2'500) {
+    } else if (sinceNearWin.elapsed() > 2'500 &&
+               (nearWins == 0 || winnerBoxes > winnerBoxesAtSetUp ||
+                sinceNearWin.elapsed() > 6'000)) {
       // Now and then a new game set up one roll of 1 from its end, so that
-      // winners and the winner's message come often within a short run.
+      // winners and the winner's message come often within a short run: the
+      // next one once this one has a winner, or after six seconds.
+      winnerBoxesAtSetUp = winnerBoxes;
       sinceNearWin.restart();
       ++nearWins;
-      neu->trigger();
+      // The new game through Ctrl+N while the window has the focus, else
+      // through the menu; either way it must be a fresh game at once.
+      if (QGuiApplication::focusWindow() == w.windowHandle() && nearWins % 2 == 1) {
+        ++keys;
+        QTest::keyClick(w.windowHandle(), Qt::Key_N, Qt::ControlModifier);
+      } else {
+        neu->trigger();
+      }
+      const State& fresh = w.game().state();
+      if (fresh.Werfer != 1 || fresh.Versuche != 3 ||
+          !fresh.isShown(quivalo::HausVoll(Colour::Gelb, 4))) {
+        failures << QStringLiteral("Ctrl+N or \"Neu\" did not start a new game");
+      }
       nearlyWon(w.game().state());
       w.mirror();
     }
@@ -460,6 +480,25 @@ void MonkeyTest::faultAltWJustBeforeTheWinRollsBehindTheMessage() {
   }
   QTest::qWait(300);
   QVERIFY(!w.game().state().WuerfelEnabled);
+}
+
+// Alt+W clicks the dice button 100 ms later; a mouse click on it meanwhile
+// must not make that a second roll on a button that the first roll disabled.
+void MonkeyTest::altWAndAMouseClickRollOnce() {
+  TMain w;
+  w.show();
+  w.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+  auto* wuerfel = w.findChild<QPushButton*>(QStringLiteral("Wuerfel"));
+  const quint64 rolls = w.game().stats().rolls;
+
+  QTest::keyClick(w.windowHandle(), Qt::Key_W, Qt::AltModifier);
+  QTest::mouseClick(w.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                    w.client()->mapTo(&w, wuerfel->geometry().center()));
+  QCOMPARE(w.game().stats().rolls, rolls + 1);
+  QVERIFY(!wuerfel->isEnabled());
+  QTest::qWait(300);
+  QCOMPARE(w.game().stats().rolls, rolls + 1);
 }
 
 QTEST_MAIN(MonkeyTest)
