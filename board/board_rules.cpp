@@ -8,7 +8,8 @@ namespace {
 // Number of track fields from n forward to the colour's last track field.
 // Blau's path ends at 40 and never passes on to field 1.
 int fieldsToLast(Colour c, int n) {
-  return c == Colour::Blau ? 40 - n : (info(c).last - n + 40) % 40;
+  const int d = info(c).last - n;
+  return d < 0 && c != Colour::Blau ? d + 40 : d;
 }
 
 // The cell where a move of r fields from track field n ends, or 0 when it
