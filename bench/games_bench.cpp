@@ -25,10 +25,10 @@ void playGames(benchmark::State& state, bool schwer) {
     ++games;
   }
   state.SetItemsProcessed(games);
-  state.counters["games/s"] = benchmark::Counter(static_cast<double>(games),
-                                                 benchmark::Counter::kIsRate);
-  state.counters["rolls/s"] = benchmark::Counter(static_cast<double>(rolls),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["games/s"] =
+      benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsRate);
+  state.counters["rolls/s"] =
+      benchmark::Counter(static_cast<double>(rolls), benchmark::Counter::kIsRate);
   state.counters["rolls/game"] = static_cast<double>(rolls) / static_cast<double>(games);
   state.counters["events/game"] = static_cast<double>(events) / static_cast<double>(games);
 }
