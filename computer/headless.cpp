@@ -18,17 +18,23 @@ bool personToRoll(const Game& g, Colour c) {
 
 }  // namespace
 
-bool personMove(Game& game, Colour c, std::uint64_t& rng) {
-  std::vector<Image> candidates;
+std::vector<Image> moveImages(Colour c) {
+  std::vector<Image> images;
+  images.reserve(4 + 3 + 40);
   for (int k = 1; k <= 4; ++k) {
-    candidates.push_back(HausVoll(c, k));
+    images.push_back(HausVoll(c, k));
   }
   for (int k = 1; k <= 3; ++k) {
-    candidates.push_back(ZielVoll(c, k));
+    images.push_back(ZielVoll(c, k));
   }
   for (int f = 1; f <= 40; ++f) {
-    candidates.push_back(Stein(c, f));
+    images.push_back(Stein(c, f));
   }
+  return images;
+}
+
+bool personMove(Game& game, Colour c, std::uint64_t& rng) {
+  std::vector<Image> candidates = moveImages(c);
   for (std::size_t i = candidates.size(); i > 1; --i) {
     std::swap(candidates[i - 1], candidates[splitmix64(rng) % i]);
   }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "computer/game.h"
 #include "game/virtual_host.h"
@@ -42,6 +43,10 @@ struct HeadlessResult {
 // congratulated or the roll cap is reached. Persons are played by a script
 // that rolls after a pause and clicks its colour's pieces in a seeded order.
 HeadlessResult playHeadless(const HeadlessOptions& options);
+
+// The images of colour c that a person may click to move a piece: its four
+// house slots, goal slots 1 to 3 and its piece on each track field.
+std::vector<Image> moveImages(Colour c);
 
 // A scripted person's move with the current roll: clicks the colour's
 // clickable shown images in an order drawn from `rng` until one is accepted,

@@ -10,6 +10,7 @@
 
 #include "board/geometry.h"
 #include "computer/game.h"
+#include "computer/headless.h"
 #include "game/virtual_host.h"
 
 namespace quivalo::soak {
@@ -318,17 +319,7 @@ void SoakGame::interfere() {
 // shown images in a random order until one move is accepted, else gives up
 // (and now and then gives up at once, though a move might be possible).
 void SoakGame::scriptedMove() {
-  const Colour c = colourOfPlayer(s().Werfer);
-  std::vector<Image> candidates;
-  for (int k = 1; k <= 4; ++k) {
-    candidates.push_back(HausVoll(c, k));
-  }
-  for (int k = 1; k <= 3; ++k) {
-    candidates.push_back(ZielVoll(c, k));
-  }
-  for (int f = 1; f <= 40; ++f) {
-    candidates.push_back(Stein(c, f));
-  }
+  std::vector<Image> candidates = moveImages(colourOfPlayer(s().Werfer));
   for (std::size_t i = candidates.size(); i > 1; --i) {
     std::swap(candidates[i - 1], candidates[rng_.below(i)]);
   }
