@@ -96,13 +96,20 @@ std::string quotedText(std::string_view text) {
   return out + "\"";
 }
 
+std::uint8_t State::*turnByte(std::string_view name) {
+  for (const ByteVariable& b : kBytes) {
+    if (name == b.name) {
+      return b.member;
+    }
+  }
+  return nullptr;
+}
+
 std::optional<std::string> valueOf(const Game& game, const VirtualHost& host,
                                    std::string_view name) {
   const State& s = game.state();
-  for (const ByteVariable& b : kBytes) {
-    if (name == b.name) {
-      return std::to_string(s.*b.member);
-    }
+  if (const auto member = turnByte(name)) {
+    return std::to_string(s.*member);
   }
   if (isSpielfeldName(name)) {
     return std::string(cellName(s.cell(spielfeldIndex(name))));

@@ -5,6 +5,7 @@
 // as their interval, and the host's virtual time and time of day.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,10 @@ std::optional<std::string> valueOf(const Game& game, const VirtualHost& host,
 // leicht1, schwer1), the eight timers in table order, Dialog, Help, Time and
 // Clock.
 const std::vector<std::string>& dumpNames();
+
+// The turn byte of that name (Werfer, the four turn flags, Versuche, Augen,
+// ErsterSchritt, Ueberlagert), or null if there is none.
+std::uint8_t State::*turnByte(std::string_view name);
 
 // Text in double quotes, with backslash and double quote escaped.
 std::string quotedText(std::string_view text);

@@ -18,23 +18,6 @@ namespace {
 constexpr std::uint64_t kLastMsOfDay = VirtualHost::kDayMs - 1;
 constexpr std::uint64_t kMaxAdvanceMs = 0xFFFF'FFFFull;
 
-struct SettableByte {
-  std::string_view name;
-  std::uint8_t State::*member;
-};
-
-constexpr std::array<SettableByte, 9> kSettable{{
-    {"Werfer", &State::Werfer},
-    {"Versuche", &State::Versuche},
-    {"Augen", &State::Augen},
-    {"ErsterSchritt", &State::ErsterSchritt},
-    {"Ueberlagert", &State::Ueberlagert},
-    {"BlauDran", &State::BlauDran},
-    {"RotDran", &State::RotDran},
-    {"GelbDran", &State::GelbDran},
-    {"GreenDran", &State::GreenDran},
-}};
-
 Image imageArgument(std::string_view word) {
   const auto image = imageByName(word);
   if (!image) {
@@ -81,11 +64,9 @@ void Runner::set(std::string_view name, std::string_view value) {
     s.cell(n) = cellValue(value);
     return;
   }
-  for (const SettableByte& b : kSettable) {
-    if (name == b.name) {
-      s.*b.member = static_cast<std::uint8_t>(parseNumber(value, 0, 255, name));
-      return;
-    }
+  if (const auto member = turnByte(name)) {
+    s.*member = static_cast<std::uint8_t>(parseNumber(value, 0, 255, name));
+    return;
   }
   throw ScenarioError("cannot set " + quoted(name) +
                       " (Werfer, Versuche, Augen, ErsterSchritt, Ueberlagert, the four "
