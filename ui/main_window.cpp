@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ui/cell_widget.h"
 #include "ui/fonts.h"
@@ -192,6 +193,10 @@ void TMain::buildMenus() {
   item(hilfe, "Hilfebenutzen1", QStringLiteral("&Hilfe benutzen"), &TMain::Hilfebenutzen1Click);
   separator(hilfe, "N2");
   item(hilfe, "Info1", QStringLiteral("In&fo..."), &TMain::Info1Click);
+  // F1 opens the contents too: a window shortcut, so that no menu caption changes.
+  auto* contents = new QShortcut(QKeySequence::HelpContents, this);
+  contents->setObjectName(QStringLiteral("HelpContentsShortcut"));
+  connect(contents, &QShortcut::activated, this, &TMain::Inhalt1Click);
 }
 
 void TMain::connectTimers() {

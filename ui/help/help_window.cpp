@@ -2,9 +2,6 @@
 #include "ui/help/help_window.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,13 +12,9 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <numeric>
-#include <string_view>
-
-#include "ui/help/help_pages.h"
+#include <functional>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -29,7 +22,40 @@ namespace quivalo {
 
 namespace {
 
-constexpr std::size_t kMaxHistory = 100;
+// Pages are named by URL: a topic of the file by its title, the window's own
+// pages by a name of their own.
+const QString kTopicScheme = u"thema"_s;
+const QUrl kHelpOnHelpUrl(u"seite:hilfe-benutzen"_s);
+const QUrl kNoticeUrl(u"seite:hinweis"_s);
+
+QUrl topicUrl(const QString& title) {
+  QUrl url;
+  url.setScheme(kTopicScheme);
+  url.setPath(title);
+  return url;
+}
+
+const QString kHelpOnHelp =
+    uR"(# Hilfe benutzen
+
+Dieses Fenster zeigt die Hilfe zu Quivalo. Es kann offen bleiben, während Sie spielen; das Spiel läuft dabei ungestört weiter.
+
+## Inhalt
+Die Karte **Inhalt** links listet alle Themen der Hilfe. Klicken Sie ein Thema an, um es rechts zu lesen. Mit den Pfeiltasten wandern Sie von Thema zu Thema.
+
+## Suchen
+Auf der Karte **Suchen** geben Sie ein Stichwort ein; Umlaute dürfen Sie dabei auch weglassen („wurfel“ findet „Würfel“). Schon während Sie tippen, zeigt die Liste darunter nur noch die passenden Stichwörter. Wählen Sie eines mit den Pfeiltasten oder der Maus; darunter erscheinen die Themen, in denen es vorkommt. Mit der Eingabetaste, einem Doppelklick oder der Schaltfläche **Anzeigen** öffnen Sie das Thema.
+
+## Verweise
+Unterstrichene Wörter im Text sind Verweise auf andere Themen: ein Klick darauf öffnet das Thema. Mit **Zurück** (Alt+Z) kehren Sie zur vorigen Seite zurück.
+
+## Aus dem Spiel heraus
+- **Hilfe – Inhalt** oder **F1** öffnet die Themenliste mit der ersten Seite.
+- **Hilfe – Suchen...** öffnet die Stichwortsuche mit leerem Suchfeld.
+- **Hilfe – Hilfe benutzen** zeigt diese Seite.
+
+Mit **Schließen** oder der Esc-Taste schließen Sie das Fenster.
+)"_s;
 
 // Case and umlauts folded, so that "Würfel" sorts beside "Wurf" and a search
 // for "wurfel" finds it.
@@ -39,30 +65,21 @@ QString folded(const QString& text) {
   return s;
 }
 
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+// A text browser that loads only the help's own pages. Everything else a page
+// names (a file, a web address, an image) is answered with nothing, so that
+// neither the browser nor its document reads it from anywhere.
+class HelpBrowser final : public QTextBrowser {
+ public:
+  HelpBrowser(std::function<QVariant(const QUrl&)> pages, QWidget* parent)
+      : QTextBrowser(parent), pages_(std::move(pages)) {}
+
+  QVariant loadResource(int /*type*/, const QUrl& name) override { return pages_(name); }
+
+ private:
+  std::function<QVariant(const QUrl&)> pages_;
+};
 
 }  // namespace
-
-QStringList defaultHelpFolders() {
-  // Next to the program (the build folder), then the data folder beside the
-  // installed program's bin/ (wherever the installation was moved), then the
-  // data folder it was configured for.
-  const QString programDir = QCoreApplication::applicationDirPath();
-  QStringList folders{
-      programDir,
-      QDir::cleanPath(programDir + u"/../"_s + QStringLiteral(QUIVALO_HELP_RELATIVE_DATADIR)),
-      QStringLiteral(QUIVALO_HELP_DATADIR)};
-  folders.removeDuplicates();
-  return folders;
-}
-
-QString findHelpFile(const QStringList& folders) {
-  for (const QString& folder : folders) {
-    const QFileInfo file(QDir(folder), helpFileName());
-    if (file.isFile()) return file.filePath();
-  }
-  return {};
-}
 
 HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
     : QWidget(parent), folders_(std::move(folders)) {
@@ -74,7 +91,6 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
 
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(u"helpTabs"_s);
-
   contentsList_ = new QListWidget(tabs_);
   contentsList_->setObjectName(u"contentsList"_s);
   tabs_->addTab(contentsList_, u"&Inhalt"_s);
@@ -82,7 +98,6 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
   auto* search = new QWidget(tabs_);
   search->setObjectName(u"searchPage"_s);
   auto* searchLabel = new QLabel(u"S&tichwort eingeben:"_s, search);
-  searchLabel->setObjectName(u"searchLabel"_s);
   searchEdit_ = new QLineEdit(search);
   searchEdit_->setObjectName(u"searchEdit"_s);
   searchEdit_->setClearButtonEnabled(true);
@@ -90,65 +105,68 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
   keywordList_ = new QListWidget(search);
   keywordList_->setObjectName(u"keywordList"_s);
   auto* foundLabel = new QLabel(u"&Gefundene Themen:"_s, search);
-  foundLabel->setObjectName(u"foundLabel"_s);
   foundList_ = new QListWidget(search);
   foundList_->setObjectName(u"foundList"_s);
   foundLabel->setBuddy(foundList_);
-  showButton_ = new QPushButton(u"&Anzeigen"_s, search);
-  showButton_->setObjectName(u"showButton"_s);
+  auto* showButton = new QPushButton(u"&Anzeigen"_s, search);
   auto* searchLayout = new QVBoxLayout(search);
   searchLayout->addWidget(searchLabel);
   searchLayout->addWidget(searchEdit_);
   searchLayout->addWidget(keywordList_, 3);
   searchLayout->addWidget(foundLabel);
   searchLayout->addWidget(foundList_, 1);
-  searchLayout->addWidget(showButton_, 0, Qt::AlignRight);
+  searchLayout->addWidget(showButton, 0, Qt::AlignRight);
   tabs_->addTab(search, u"&Suchen"_s);
 
-  pageView_ = new QTextBrowser(this);
+  pageView_ = new HelpBrowser([this](const QUrl& url) { return page(url); }, this);
   pageView_->setObjectName(u"pageView"_s);
   pageView_->setOpenLinks(false);
+  pageView_->setOpenExternalLinks(false);
 
   backButton_ = new QPushButton(u"&Zurück"_s, this);
   backButton_->setObjectName(u"backButton"_s);
   backButton_->setEnabled(false);
-  helpOnHelpButton_ = new QPushButton(u"&Hilfe benutzen"_s, this);
-  helpOnHelpButton_->setObjectName(u"helpOnHelpButton"_s);
-  closeButton_ = new QPushButton(u"Schl&ießen"_s, this);
-  closeButton_->setObjectName(u"closeButton"_s);
+  auto* helpOnHelpButton = new QPushButton(u"&Hilfe benutzen"_s, this);
+  helpOnHelpButton->setObjectName(u"helpOnHelpButton"_s);
+  // No access key: "&Inhalt" has the I already, and Esc closes.
+  auto* closeButton = new QPushButton(u"Schließen"_s, this);
+  closeButton->setObjectName(u"closeButton"_s);
 
   auto* panes = new QHBoxLayout;
   panes->addWidget(tabs_, 2);
   panes->addWidget(pageView_, 5);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(backButton_);
-  buttons->addWidget(helpOnHelpButton_);
+  buttons->addWidget(helpOnHelpButton);
   buttons->addStretch(1);
-  buttons->addWidget(closeButton_);
+  buttons->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(panes, 1);
   layout->addLayout(buttons);
-  resize(680, 480);
+  resize(720, 500);
 
   connect(contentsList_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) showTopic(static_cast<std::size_t>(row));
+    if (row >= 0 && row < help_.topics.size()) showPage(topicUrl(help_.topics.at(row).title));
   });
   connect(searchEdit_, &QLineEdit::textChanged, this, &HelpWindow::filterKeywords);
-  connect(searchEdit_, &QLineEdit::returnPressed, this, &HelpWindow::openKeyword);
+  connect(searchEdit_, &QLineEdit::returnPressed, this, &HelpWindow::openFoundTopic);
   searchEdit_->installEventFilter(this);
   connect(keywordList_, &QListWidget::currentItemChanged, this, &HelpWindow::keywordChosen);
-  connect(keywordList_, &QListWidget::itemActivated, this, &HelpWindow::openKeyword);
+  connect(keywordList_, &QListWidget::itemActivated, this, &HelpWindow::openFoundTopic);
   connect(foundList_, &QListWidget::itemActivated, this, &HelpWindow::openFoundTopic);
-  connect(showButton_, &QPushButton::clicked, this, &HelpWindow::openFoundTopic);
-  connect(pageView_, &QTextBrowser::anchorClicked, this, &HelpWindow::linkClicked);
-  connect(backButton_, &QPushButton::clicked, this, &HelpWindow::goBack);
-  connect(helpOnHelpButton_, &QPushButton::clicked, this, &HelpWindow::showHelpOnHelp);
-  connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+  connect(showButton, &QPushButton::clicked, this, &HelpWindow::openFoundTopic);
+  // Only links between topics are followed; any other address is ignored.
+  connect(pageView_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    if (topic(url) != nullptr) showPage(url);
+  });
+  connect(pageView_, &QTextBrowser::sourceChanged, this, &HelpWindow::pageChanged);
+  connect(pageView_, &QTextBrowser::backwardAvailable, backButton_, &QWidget::setEnabled);
+  connect(backButton_, &QPushButton::clicked, pageView_, &QTextBrowser::backward);
+  connect(helpOnHelpButton, &QPushButton::clicked, this, &HelpWindow::showHelpOnHelp);
+  connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
-
-HelpWindow::~HelpWindow() = default;
 
 void HelpWindow::showContents() {
   reload();
@@ -162,132 +180,111 @@ void HelpWindow::showSearch() {
   tabs_->setCurrentIndex(1);
   searchEdit_->clear();
   filterKeywords(QString());
-  if (page_ == kNoPage) showFirstPage();
+  if (!pageView_->source().isValid()) showFirstPage();
   searchEdit_->setFocus();
 }
 
 void HelpWindow::showHelpOnHelp() {
   reload();
-  showPage(kHelpOnHelp, true);
+  showPage(kHelpOnHelpUrl);
 }
 
-// Reads the help file again; a file that has not changed keeps the window as
-// it is (page, history, search).
+QString HelpWindow::pageTitle() const {
+  const QUrl url = pageView_->source();
+  if (url == kHelpOnHelpUrl) return u"Hilfe benutzen"_s;
+  if (url == kNoticeUrl) return u"Hinweis"_s;
+  const HelpTopic* t = topic(url);
+  return t != nullptr ? t->title : QString();
+}
+
+// Reads the help file again at every request, so that a file put in place
+// while the game runs is found; an unchanged file leaves the window as it is.
 void HelpWindow::reload() {
-  const QString path = findHelpFile(folders_);
-  QByteArray bytes;
-  bool readable = true;
-  if (!path.isEmpty()) {
-    QFile file(path);
-    readable = file.open(QIODevice::ReadOnly);
-    // One byte more than the reader takes, so that it can tell it was cut.
-    if (readable) bytes = file.read(qint64(kMaxHelpInputBytes) + 1);
+  HelpFile help = readHelpFile(folders_);
+  if (loaded_ && help.path == help_.path && help.problem == help_.problem &&
+      help.topics == help_.topics) {
+    return;
   }
-  const bool same = loaded_ && path == path_ && bytes == bytes_ && readable == readable_;
-  if (same) return;
   loaded_ = true;
-  path_ = path;
-  bytes_ = bytes;
-  readable_ = readable;
-  doc_ = readable ? parseHelp(std::string_view(bytes_.constData(), std::size_t(bytes_.size())))
-                  : HelpDocument{};
-  keywords_ = helpKeywords(doc_);
-  if (path_.isEmpty()) {
-    notice_ = missingFilePage(folders_);
-  } else if (!readable_) {
-    notice_ = unreadableFilePage(QDir::toNativeSeparators(path_));
-  } else if (doc_.topics.empty()) {
-    notice_ = emptyFilePage(QDir::toNativeSeparators(path_));
-  } else {
-    notice_.clear();
-  }
-  history_.clear();
-  page_ = kNoPage;
-  rebuildLists();
-}
-
-void HelpWindow::rebuildLists() {
+  help_ = std::move(help);
+  pageView_->clearHistory();
   {
     const QSignalBlocker block(contentsList_);
     contentsList_->clear();
-    for (const HelpTopic& topic : doc_.topics) contentsList_->addItem(fromUtf8(topic.title));
+    for (const HelpTopic& t : help_.topics) contentsList_->addItem(t.title);
   }
-  std::vector<std::size_t> order(keywords_.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::vector<QString> keys;
-  keys.reserve(keywords_.size());
-  for (const HelpKeyword& k : keywords_) keys.push_back(folded(fromUtf8(k.keyword)));
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-  {
-    const QSignalBlocker block(keywordList_);
-    keywordList_->clear();
-    for (std::size_t i : order) {
-      auto* item = new QListWidgetItem(fromUtf8(keywords_[i].keyword), keywordList_);
-      item->setData(Qt::UserRole, qulonglong(i));
+  // Each keyword once, sorted with umlauts folded, with the titles of its topics.
+  std::map<QString, std::pair<QString, QStringList>> keywords;
+  for (const HelpTopic& t : help_.topics) {
+    for (const QString& k : t.keywords) {
+      auto& entry = keywords[folded(k) + u'\0' + k];
+      entry.first = k;
+      if (!entry.second.contains(t.title)) entry.second.append(t.title);
     }
+  }
+  const QSignalBlocker block(keywordList_);
+  keywordList_->clear();
+  for (const auto& [key, entry] : keywords) {
+    auto* item = new QListWidgetItem(entry.first, keywordList_);
+    item->setData(Qt::UserRole, entry.second);
   }
   foundList_->clear();
 }
 
+void HelpWindow::showPage(const QUrl& url) {
+  const auto type =
+      url == kNoticeUrl ? QTextDocument::HtmlResource : QTextDocument::MarkdownResource;
+  if (pageView_->source() == url) {
+    pageView_->reload();
+  } else {
+    pageView_->setSource(url, type);
+  }
+}
+
 void HelpWindow::showFirstPage() {
-  if (!notice_.isEmpty()) {
-    showPage(kNotice, false);
-  } else {
-    showPage(0, true);
-  }
+  showPage(help_.problem.isEmpty() ? topicUrl(help_.topics.front().title) : kNoticeUrl);
 }
 
-void HelpWindow::showPage(int page, bool remember) {
-  if (remember && page_ != kNoPage && page_ != kNotice && page_ != page) {
-    history_.push_back(page_);
-    if (history_.size() > kMaxHistory) history_.erase(history_.begin());
+const HelpTopic* HelpWindow::topic(const QUrl& url) const {
+  if (url.scheme() != kTopicScheme) return nullptr;
+  const QString title = url.path();
+  for (const HelpTopic& t : help_.topics) {
+    if (t.title == title) return &t;
   }
-  page_ = page;
-  QString html;
-  if (page == kHelpOnHelp) {
-    pageTitle_ = helpOnHelpTitle();
-    html = helpOnHelpPage();
-  } else if (page == kNotice) {
-    pageTitle_ = u"Hinweis"_s;
-    html = notice_;
-  } else {
-    const auto index = static_cast<std::size_t>(page);
-    pageTitle_ = fromUtf8(doc_.topics.at(index).title);
-    html = topicPage(doc_, index);
-  }
-  {
-    const QSignalBlocker block(contentsList_);
-    contentsList_->setCurrentRow(page >= 0 ? page : -1);
-  }
-  pageView_->setHtml(html);
-  backButton_->setEnabled(!history_.empty());
+  return nullptr;
 }
 
-void HelpWindow::goBack() {
-  if (history_.empty()) return;
-  const int page = history_.back();
-  history_.pop_back();
-  showPage(page, false);
+QVariant HelpWindow::page(const QUrl& url) const {
+  if (const HelpTopic* t = topic(url)) return t->markdown;
+  if (url == kHelpOnHelpUrl) return kHelpOnHelp;
+  if (url == kNoticeUrl) {
+    return u"<h2>Hilfe nicht verfügbar</h2><p>"_s + help_.problem.toHtmlEscaped() +
+           u"</p><p>Das Spiel selbst ist davon nicht betroffen.</p>"_s;
+  }
+  return QByteArray();  // not null, so that the document does not look for it either
+}
+
+void HelpWindow::pageChanged(const QUrl& url) {
+  const HelpTopic* t = topic(url);
+  const QSignalBlocker block(contentsList_);
+  contentsList_->setCurrentRow(t != nullptr ? int(t - help_.topics.data()) : -1);
 }
 
 void HelpWindow::filterKeywords(const QString& text) {
   const QString wanted = folded(text.trimmed());
   QListWidgetItem* best = nullptr;
-  QListWidgetItem* firstShown = nullptr;
   for (int row = 0; row < keywordList_->count(); ++row) {
     QListWidgetItem* item = keywordList_->item(row);
     const QString key = folded(item->text());
-    const bool match = key.contains(wanted);
-    item->setHidden(!match);
-    if (!match) continue;
-    if (!firstShown) firstShown = item;
-    if (!best && key.startsWith(wanted)) best = item;
+    item->setHidden(!key.contains(wanted));
+    if (!item->isHidden() &&
+        (best == nullptr || (!folded(best->text()).startsWith(wanted) && key.startsWith(wanted)))) {
+      best = item;
+    }
   }
-  QListWidgetItem* current = best ? best : firstShown;
-  keywordList_->setCurrentItem(current);
-  if (current) {
-    keywordList_->scrollToItem(current);
+  keywordList_->setCurrentItem(best);
+  if (best != nullptr) {
+    keywordList_->scrollToItem(best);
   } else {
     foundList_->clear();
   }
@@ -296,57 +293,31 @@ void HelpWindow::filterKeywords(const QString& text) {
 void HelpWindow::keywordChosen() {
   foundList_->clear();
   const QListWidgetItem* item = keywordList_->currentItem();
-  if (!item || item->isHidden()) return;
-  const auto k = static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong());
-  for (std::size_t t : keywords_.at(k).topics) {
-    auto* found = new QListWidgetItem(fromUtf8(doc_.topics.at(t).title), foundList_);
-    found->setData(Qt::UserRole, qulonglong(t));
-  }
+  if (item == nullptr || item->isHidden()) return;
+  foundList_->addItems(item->data(Qt::UserRole).toStringList());
   foundList_->setCurrentRow(0);
 }
 
-void HelpWindow::openKeyword() { openFoundTopic(); }
-
 void HelpWindow::openFoundTopic() {
-  const QListWidgetItem* item = foundList_->currentItem();
-  if (!item) return;
-  showTopic(static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong()));
-}
-
-void HelpWindow::linkClicked(const QUrl& url) {
-  if (url.scheme() != u"topic"_s) return;
-  bool ok = false;
-  const int index = url.path().toInt(&ok);
-  if (ok && index >= 0 && static_cast<std::size_t>(index) < doc_.topics.size()) {
-    showTopic(static_cast<std::size_t>(index));
-  }
+  if (const QListWidgetItem* item = foundList_->currentItem()) showPage(topicUrl(item->text()));
 }
 
 // The arrow and page keys in the search field move through the shown
 // keywords, so that a keyword can be chosen without leaving the field.
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != searchEdit_ || event->type() != QEvent::KeyPress) {
-    return QWidget::eventFilter(watched, event);
+  if (watched == searchEdit_ && event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        QCoreApplication::sendEvent(keywordList_, event);
+        return true;
+      default:
+        break;
+    }
   }
-  const int key = static_cast<QKeyEvent*>(event)->key();
-  const int page = 10;
-  const int step = key == Qt::Key_Up         ? -1
-                   : key == Qt::Key_Down     ? 1
-                   : key == Qt::Key_PageUp   ? -page
-                   : key == Qt::Key_PageDown ? page
-                                             : 0;
-  if (step == 0) return QWidget::eventFilter(watched, event);
-  std::vector<int> shown;
-  for (int row = 0; row < keywordList_->count(); ++row) {
-    if (!keywordList_->item(row)->isHidden()) shown.push_back(row);
-  }
-  if (shown.empty()) return true;
-  const auto at = std::find(shown.begin(), shown.end(), keywordList_->currentRow());
-  const int from = at == shown.end() ? 0 : static_cast<int>(at - shown.begin());
-  const int to = std::clamp(from + step, 0, static_cast<int>(shown.size()) - 1);
-  keywordList_->setCurrentRow(shown[static_cast<std::size_t>(to)]);
-  keywordList_->scrollToItem(keywordList_->currentItem());
-  return true;
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace quivalo
