@@ -8,17 +8,20 @@
 //   quivalo-bench-window screenshot start FILE the window as it opens
 //   quivalo-bench-window screenshot game FILE  the window in the middle of a game
 //   quivalo-bench-window screenshot info FILE  the about box
+//   quivalo-bench-window screenshot help FILE  the help window beside the game
 #include <sys/resource.h>
 #include <time.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "ui/help/help_window.h"
 #include "ui/info_box.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
@@ -178,6 +181,16 @@ int main(int argc, char* argv[]) {
         info.show();
         shot = &info;
       }
+      if (args.at(1) == QStringLiteral("help")) {
+        // The help file of this build, on the topic with the die's figures.
+        auto* help = new quivalo::HelpWindow({QStringLiteral(QUIVALO_BUILD_HELP_FOLDER)}, &window);
+        help->showContents();
+        auto* contents = help->findChild<QListWidget*>(QStringLiteral("contentsList"));
+        const auto topic = contents->findItems(QStringLiteral("Der Würfel"), Qt::MatchExactly);
+        if (!topic.isEmpty()) contents->setCurrentItem(topic.front());
+        help->show();
+        shot = help;
+      }
       // Give the changed widgets one pass of the event loop to repaint.
       QTimer::singleShot(50, &app, [shot, &args, &status] {
         if (!shot->grab().save(args.at(2))) {
@@ -189,7 +202,7 @@ int main(int argc, char* argv[]) {
     } else {
       std::fprintf(stderr,
                    "usage: quivalo-bench-window [first-frame | idle [SECONDS] | screenshot "
-                   "start|game|info FILE]\n");
+                   "start|game|info|help FILE]\n");
       status = 2;
       QCoreApplication::quit();
     }
