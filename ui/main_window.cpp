@@ -49,7 +49,7 @@ TMain::TMain(QWidget* parent, quivalo::HelpViewer* help)
   // Read out as the program's name rather than with three exclamation marks.
   setAccessibleName(QStringLiteral("Quivalo"));
   if (!pictures_.icon().isNull()) {
-    setWindowIcon(QIcon(pictures_.icon()));
+    setWindowIcon(pictures_.icon());
   }
 
   // Fixed-geometry children of a plain client widget: resizing the window
@@ -119,7 +119,7 @@ void TMain::buildColumn() {
     // The one-pip face sits a pixel further right and down than the others.
     const int at = n == 1 ? 8 : 7;
     face->setGeometry(at, at, 50, 50);
-    face->setPixmap(pictures_.dieFace(n));
+    face->setPixmap(pictures_.dieFace(n, face->devicePixelRatioF()));
     face->hide();
     zahl_[static_cast<std::size_t>(n - 1)] = face;
   }
