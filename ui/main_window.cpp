@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,6 +49,9 @@ TMain::TMain(QWidget* parent, quivalo::HelpViewer* help)
   setWindowTitle(QStringLiteral("Quivalo !!!"));
   // Read out as the program's name rather than with three exclamation marks.
   setAccessibleName(QStringLiteral("Quivalo"));
+  // The desktop entry the window belongs to: the Wayland application id, and
+  // how docks and task bars find the entry's name and icon for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quivalo.Quivalo"));
   if (!pictures_.icon().isNull()) {
     setWindowIcon(pictures_.icon());
   }
