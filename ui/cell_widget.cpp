@@ -155,13 +155,6 @@ bool CellWidget::takesClick() const { return top_ && BoardRules::clickable(*top_
 
 void CellWidget::press() { Q_EMIT clicked(); }
 
-void CellWidget::setKeyHighlighted(bool on) {
-  if (on != keyHighlighted_) {
-    keyHighlighted_ = on;
-    update();
-  }
-}
-
 void CellWidget::setTopImage(std::optional<Image> image) {
   if (image == top_) {
     return;
@@ -192,14 +185,6 @@ void CellWidget::paintEvent(QPaintEvent* /*event*/) {
     if (!picture.isNull()) {
       p.drawPixmap(imageArea(), picture);
     }
-  }
-  if (keyHighlighted_) {
-    // Two pixels wide, over the bevel and the rim, leaving the picture whole.
-    constexpr int width = kImageInset;
-    p.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap,
-                  Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(rect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
   }
 }
 

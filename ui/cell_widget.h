@@ -32,10 +32,6 @@ class CellWidget final : public QWidget {
   // Reports a click as a left click on the image square would; what the
   // press action of a screen reader does.
   void press();
-  // The keyboard highlight: a frame over the cell's rim, drawn while the
-  // keyboard has chosen this cell.
-  bool keyHighlighted() const { return keyHighlighted_; }
-  void setKeyHighlighted(bool on);
 
   // The cell's object name: "Feld12", "HausBlau3", "ZielRot4".
   static QString nameOf(const BoardCell& cell);
@@ -64,7 +60,6 @@ class CellWidget final : public QWidget {
   const Pictures& pictures_;
   std::optional<Image> top_;
   bool pressed_ = false;
-  bool keyHighlighted_ = false;
 };
 
 }  // namespace quivalo::ui

@@ -85,6 +85,8 @@ TMain::~TMain() {
 }
 
 void TMain::buildBoard() {
+  keyFrame_ = new quivalo::ui::KeyFrame(client_);
+  keyFrame_->setObjectName(QStringLiteral("KeyFrame"));
   const auto& cells = quivalo::boardCells();
   for (std::size_t i = 0; i < cells.size(); ++i) {
     auto* cell = new CellWidget(cells[i], pictures_, client_);
@@ -389,13 +391,11 @@ bool TMain::stepKeyCell(int step) {
 
 void TMain::showKeyCell(int cell) {
   if (keyCell_ != cell) {
-    if (keyCell_ >= 0) {
-      cells_[static_cast<std::size_t>(keyCell_)]->setKeyHighlighted(false);
-    } else {
+    if (keyCell_ < 0) {
       QCoreApplication::instance()->installEventFilter(this);
     }
     keyCell_ = cell;
-    cells_[static_cast<std::size_t>(cell)]->setKeyHighlighted(true);
+    keyFrame_->frame(cells_[static_cast<std::size_t>(cell)]->geometry());
   }
   // Cells take no focus from Tab or the mouse, only from here.
   cells_[static_cast<std::size_t>(cell)]->setFocus(Qt::OtherFocusReason);
@@ -408,7 +408,7 @@ void TMain::hideKeyCell() {
   CellWidget* cell = cells_[static_cast<std::size_t>(keyCell_)];
   keyCell_ = -1;
   QCoreApplication::instance()->removeEventFilter(this);
-  cell->setKeyHighlighted(false);
+  keyFrame_->unframe();
   if (cell->hasFocus()) {
     if (kannNicht_->isEnabled()) {
       kannNicht_->setFocus(Qt::OtherFocusReason);

@@ -26,7 +26,8 @@ class QPushButton;
 
 namespace quivalo::ui {
 class CellWidget;
-}
+class KeyFrame;
+}  // namespace quivalo::ui
 
 class TMain final : public QMainWindow {
   Q_OBJECT
@@ -122,6 +123,7 @@ class TMain final : public QMainWindow {
   QPointer<TInfo> info_;
   quivalo::ui::MoveFinder moveFinder_;
   int keyCell_ = -1;  // index of the highlighted cell, -1 for none
+  quivalo::ui::KeyFrame* keyFrame_ = nullptr;
 
   // What the widgets showed after the last mirror.
   struct Mirrored {
