@@ -181,7 +181,7 @@ void CellWidget::paintEvent(QPaintEvent* /*event*/) {
   const QBrush face = palette().button();
   qDrawShadePanel(&p, rect(), palette(), /*sunken=*/false, /*lineWidth=*/1, &face);
   if (top_) {
-    const QPixmap& picture = pictures_.board(*top_);
+    const QPixmap& picture = pictures_.board(*top_, devicePixelRatioF());
     if (!picture.isNull()) {
       p.drawPixmap(imageArea(), picture);
     }

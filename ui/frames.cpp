@@ -37,6 +37,25 @@ void DoubleBevelPanel::paintEvent(QPaintEvent* /*event*/) {
                   /*lineWidth=*/1);
 }
 
+KeyFrame::KeyFrame(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+}
+
+void KeyFrame::frame(const QRect& cell) {
+  setGeometry(cell.adjusted(-kWidth, -kWidth, kWidth, kWidth));
+  show();
+}
+
+void KeyFrame::paintEvent(QPaintEvent* /*event*/) {
+  QPainter p(this);
+  const QColor colour = palette().color(QPalette::Highlight);
+  p.fillRect(0, 0, width(), kWidth, colour);
+  p.fillRect(0, height() - kWidth, width(), kWidth, colour);
+  p.fillRect(0, kWidth, kWidth, height() - 2 * kWidth, colour);
+  p.fillRect(width() - kWidth, kWidth, kWidth, height() - 2 * kWidth, colour);
+}
+
 PictureButton::PictureButton(const QString& text, const QIcon& icon, QWidget* parent)
     : QPushButton(text, parent) {
   setIcon(icon);

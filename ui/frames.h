@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Small drawn frames of the window and the about box: the etched dividing
 // line, the raised panel behind the die, the double-bevelled panel of the
-// about box and a push button with a picture at its left edge.
+// about box, the keyboard's frame around a board cell and a push button with
+// a picture at its left edge.
 #pragma once
 
 #include <QPushButton>
@@ -32,6 +33,21 @@ class RaisedPanel final : public QWidget {
 class DoubleBevelPanel final : public QWidget {
  public:
   explicit DoubleBevelPanel(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// Where the keyboard is on the board: a two-pixel frame in the highlight
+// colour, drawn in the gap around a cell. Mouse clicks go through it.
+class KeyFrame final : public QWidget {
+ public:
+  explicit KeyFrame(QWidget* parent);
+  // Frames `cell` (a rectangle of the parent), or hides for none.
+  void frame(const QRect& cell);
+  void unframe() { hide(); }
+
+  static constexpr int kWidth = 2;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -62,8 +62,7 @@ TInfo::TInfo(QWidget* parent)
   icon->setAccessibleName(QStringLiteral("Programmsymbol"));
   icon->setGeometry(8, 16, 33, 33);
   icon->setScaledContents(true);
-  quivalo::ui::loadPictureResources();
-  icon->setPixmap(QPixmap(quivalo::ui::Pictures::path("icon")));
+  icon->setPixmap(quivalo::ui::Pictures::load(QStringLiteral("icon"), icon->devicePixelRatioF()));
 
   // The bold captions are read as they stand; each value beside one names its
   // caption too, so that it makes sense when a screen reader reaches it alone.

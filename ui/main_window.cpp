@@ -3,11 +3,14 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <algorithm>
 
 #include "ui/cell_widget.h"
 #include "ui/fonts.h"
@@ -38,19 +41,22 @@ QLabel* fixedLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignm
 
 }  // namespace
 
-TMain::TMain(QWidget* parent, quivalo::HelpViewer* help)
+TMain::TMain(QWidget* parent, quivalo::HelpViewer* help, quivalo::Clock* clock)
     : QMainWindow(parent),
       timers_(this),
       dialog_(this, [this] { mirror(); }),
       ownHelp_(help != nullptr ? nullptr : quivalo::ui::makeHelpViewer(this)),
       help_(help != nullptr ? *help : *ownHelp_),
-      game_(quivalo::Platform{clock_, timers_, dialog_, help_}) {
+      game_(quivalo::Platform{clock != nullptr ? *clock : systemClock_, timers_, dialog_, help_}) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Quivalo !!!"));
   // Read out as the program's name rather than with three exclamation marks.
   setAccessibleName(QStringLiteral("Quivalo"));
+  // The desktop entry the window belongs to: the Wayland application id, and
+  // how docks and task bars find the entry's name and icon for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.quivalo.Quivalo"));
   if (!pictures_.icon().isNull()) {
-    setWindowIcon(QIcon(pictures_.icon()));
+    setWindowIcon(pictures_.icon());
   }
 
   // Fixed-geometry children of a plain client widget: resizing the window
@@ -80,11 +86,14 @@ TMain::~TMain() {
 }
 
 void TMain::buildBoard() {
+  keyFrame_ = new quivalo::ui::KeyFrame(client_);
+  keyFrame_->setObjectName(QStringLiteral("KeyFrame"));
   const auto& cells = quivalo::boardCells();
   for (std::size_t i = 0; i < cells.size(); ++i) {
     auto* cell = new CellWidget(cells[i], pictures_, client_);
     cells_[i] = cell;
     connect(cell, &CellWidget::clicked, this, [this, cell] { cellClicked(*cell); });
+    cell->installEventFilter(this);
   }
 }
 
@@ -120,7 +129,7 @@ void TMain::buildColumn() {
     // The one-pip face sits a pixel further right and down than the others.
     const int at = n == 1 ? 8 : 7;
     face->setGeometry(at, at, 50, 50);
-    face->setPixmap(pictures_.dieFace(n));
+    face->setPixmap(pictures_.dieFace(n, face->devicePixelRatioF()));
     face->hide();
     zahl_[static_cast<std::size_t>(n - 1)] = face;
   }
@@ -143,6 +152,8 @@ void TMain::buildColumn() {
     button->setFocusPolicy(Qt::StrongFocus);
   }
   setTabOrder(wuerfel_, kannNicht_);
+  wuerfel_->installEventFilter(this);
+  kannNicht_->installEventFilter(this);
 }
 
 void TMain::buildMenus() {
@@ -314,6 +325,103 @@ void TMain::mirror() {
   }
   if (schwer1_->isChecked() != s.schwer1.Checked) {
     schwer1_->setChecked(s.schwer1.Checked);
+  }
+
+  // The highlight lasts while its cell would still move a piece with this roll.
+  if (keyCell_ >= 0 &&
+      !(quivalo::ui::MoveFinder::personRollWaits(s) &&
+        moveFinder_.wouldMove(s, cells_[static_cast<std::size_t>(keyCell_)]->cell()))) {
+    hideKeyCell();
+  }
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    // Watched on the whole application only while a cell is highlighted.
+    hideKeyCell();
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    return false;
+  }
+  const bool onKeyCell = keyCell_ >= 0 && watched == cells_[static_cast<std::size_t>(keyCell_)];
+  switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      return stepKeyCell(-1);
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      return stepKeyCell(1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (onKeyCell) {
+        cellClicked(*cells_[static_cast<std::size_t>(keyCell_)]);
+      }
+      return onKeyCell;
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      if (onKeyCell) {
+        hideKeyCell();
+      }
+      return onKeyCell;
+    default:
+      return false;
+  }
+}
+
+// While a person's roll waits, the arrow keys belong to the board: they move
+// the highlight, or do nothing when no piece can move. At other times they
+// do what they always did.
+bool TMain::stepKeyCell(int step) {
+  const quivalo::State& s = game_.state();
+  if (!quivalo::ui::MoveFinder::personRollWaits(s)) {
+    return false;
+  }
+  const std::vector<int> movable = moveFinder_.movableCells(s);
+  if (movable.empty()) {
+    return true;
+  }
+  const auto n = static_cast<std::ptrdiff_t>(movable.size());
+  const auto at = std::find(movable.begin(), movable.end(), keyCell_) - movable.begin();
+  const std::ptrdiff_t next = at == n ? (step > 0 ? 0 : n - 1) : (at + step + n) % n;
+  showKeyCell(movable[static_cast<std::size_t>(next)]);
+  return true;
+}
+
+void TMain::showKeyCell(int cell) {
+  if (keyCell_ != cell) {
+    if (keyCell_ < 0) {
+      QCoreApplication::instance()->installEventFilter(this);
+    }
+    keyCell_ = cell;
+    keyFrame_->frame(cells_[static_cast<std::size_t>(cell)]->geometry());
+  }
+  // Cells take no focus from Tab or the mouse, only from here.
+  cells_[static_cast<std::size_t>(cell)]->setFocus(Qt::OtherFocusReason);
+}
+
+void TMain::hideKeyCell() {
+  if (keyCell_ < 0) {
+    return;
+  }
+  CellWidget* cell = cells_[static_cast<std::size_t>(keyCell_)];
+  keyCell_ = -1;
+  QCoreApplication::instance()->removeEventFilter(this);
+  keyFrame_->unframe();
+  if (cell->hasFocus()) {
+    if (kannNicht_->isEnabled()) {
+      kannNicht_->setFocus(Qt::OtherFocusReason);
+    } else if (wuerfel_->isEnabled()) {
+      wuerfel_->setFocus(Qt::OtherFocusReason);
+    } else {
+      cell->clearFocus();
+    }
   }
 }
 

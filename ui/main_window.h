@@ -16,6 +16,7 @@
 #include "board/geometry.h"
 #include "computer/game.h"
 #include "ui/info_box.h"
+#include "ui/move_finder.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
 
@@ -25,7 +26,8 @@ class QPushButton;
 
 namespace quivalo::ui {
 class CellWidget;
-}
+class KeyFrame;
+}  // namespace quivalo::ui
 
 class TMain final : public QMainWindow {
   Q_OBJECT
@@ -39,7 +41,10 @@ class TMain final : public QMainWindow {
   static constexpr int kClientHeight = 361;
 
   // `help` serves the help menu; when null, the window makes its own viewer.
-  explicit TMain(QWidget* parent = nullptr, quivalo::HelpViewer* help = nullptr);
+  // `clock` gives the time of day the die and the remarks are drawn from;
+  // when null, the system clock.
+  explicit TMain(QWidget* parent = nullptr, quivalo::HelpViewer* help = nullptr,
+                 quivalo::Clock* clock = nullptr);
   ~TMain() override;
 
   // The game, for tests and tools that set up a position through its state.
@@ -60,6 +65,10 @@ class TMain final : public QMainWindow {
   // Brings the widgets in line with the game's state, touching only what
   // changed since the last call.
   void mirror();
+
+ protected:
+  // The keys that play a person's pieces, and the mouse that ends them.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildColumn();
@@ -82,8 +91,17 @@ class TMain final : public QMainWindow {
   void cellClicked(const quivalo::ui::CellWidget& cell);
   void timerFired(quivalo::TimerId id);
 
+  // Keyboard play of a person's pieces: the arrow keys move a highlight
+  // through the cells whose click would move a piece, Enter or Space clicks
+  // the highlighted cell. The highlighted cell has the keyboard focus, so a
+  // screen reader reads its name.
+  bool stepKeyCell(int step);
+  void showKeyCell(int cell);
+  // Takes the highlight away and gives the focus back to the buttons.
+  void hideKeyCell();
+
   // The seams come first: the game's constructor already sets timers.
-  quivalo::ui::SystemClock clock_;
+  quivalo::ui::SystemClock systemClock_;
   quivalo::ui::QtTimers timers_;
   quivalo::ui::MessageBoxDialog dialog_;
   std::unique_ptr<quivalo::HelpViewer> ownHelp_;
@@ -103,6 +121,9 @@ class TMain final : public QMainWindow {
   QAction* leicht1_ = nullptr;
   QAction* schwer1_ = nullptr;
   QPointer<TInfo> info_;
+  quivalo::ui::MoveFinder moveFinder_;
+  int keyCell_ = -1;  // index of the highlighted cell, -1 for none
+  quivalo::ui::KeyFrame* keyFrame_ = nullptr;
 
   // What the widgets showed after the last mirror.
   struct Mirrored {

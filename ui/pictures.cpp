@@ -13,14 +13,8 @@ namespace {
 
 constexpr std::array<const char*, 4> kColourFile{"blau", "rot", "gelb", "green"};
 
-// Pictures are 25 x 25 and are stretched onto 24 x 24 images by dropping a
-// row and a column, which keeps the crisp 16-colour look of the originals.
-QPixmap loadScaled(const QString& file) {
-  QPixmap p(file);
-  if (p.isNull()) {
-    return p;
-  }
-  return p.scaled(kImageSize, kImageSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+QString resource(const QString& name) {
+  return QStringLiteral(":/pictures/") + name + QStringLiteral(".png");
 }
 
 }  // namespace
@@ -35,46 +29,81 @@ void loadPictureResources() {
 #endif
 }
 
-QString Pictures::path(const char* name) {
-  return QStringLiteral(":/pictures/") + QString::fromLatin1(name) + QStringLiteral(".png");
+QPixmap Pictures::load(const QString& name, qreal devicePixelRatio) {
+  loadPictureResources();
+  if (devicePixelRatio >= 2) {
+    QPixmap twice(resource(name + QStringLiteral("@2x")));
+    if (!twice.isNull()) {
+      twice.setDevicePixelRatio(2);
+      return twice;
+    }
+  }
+  return QPixmap(resource(name));
+}
+
+// Pictures are 25 x 25 and are stretched onto 24 x 24 images by dropping a
+// row and a column, which keeps the crisp 16-colour look of the originals.
+// The twice-size pictures are drawn smooth and are scaled smoothly onto the
+// 48 x 48 device pixels of an image.
+Pictures::Sizes Pictures::loadBoard(const QString& name) {
+  Sizes sizes;
+  sizes.normal = load(name, 1);
+  if (!sizes.normal.isNull()) {
+    sizes.normal =
+        sizes.normal.scaled(kImageSize, kImageSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  }
+  sizes.twice = load(name, 2);
+  if (sizes.twice.devicePixelRatio() == 2) {
+    sizes.twice = sizes.twice.scaled(2 * kImageSize, 2 * kImageSize, Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+    sizes.twice.setDevicePixelRatio(2);
+  } else {
+    sizes.twice = QPixmap();
+  }
+  return sizes;
 }
 
 Pictures::Pictures() {
-  loadPictureResources();
-  feld_ = loadScaled(path("feld"));
+  feld_ = loadBoard(QStringLiteral("feld"));
   for (std::size_t c = 0; c < 4; ++c) {
     const QString colour = QString::fromLatin1(kColourFile[c]);
-    stein_[c] = loadScaled(QStringLiteral(":/pictures/stein_%1.png").arg(colour));
-    leer_[c] = loadScaled(QStringLiteral(":/pictures/leer_%1.png").arg(colour));
-    voll_[c] = loadScaled(QStringLiteral(":/pictures/voll_%1.png").arg(colour));
+    stein_[c] = loadBoard(QStringLiteral("stein_") + colour);
+    leer_[c] = loadBoard(QStringLiteral("leer_") + colour);
+    voll_[c] = loadBoard(QStringLiteral("voll_") + colour);
   }
   for (int n = 1; n <= 6; ++n) {
-    zahl_[static_cast<std::size_t>(n - 1)] =
-        QPixmap(QStringLiteral(":/pictures/zahl%1.png").arg(n));
+    const QString name = QStringLiteral("zahl%1").arg(n);
+    zahl_[static_cast<std::size_t>(n - 1)] = {load(name, 1), load(name, 2)};
   }
-  icon_ = QPixmap(path("icon"));
+  for (qreal ratio : {1, 2}) {
+    if (const QPixmap icon = load(QStringLiteral("icon"), ratio); !icon.isNull()) {
+      icon_.addPixmap(icon);
+    }
+  }
 }
 
-const QPixmap& Pictures::board(Image image) const {
+const QPixmap& Pictures::board(Image image, qreal devicePixelRatio) const {
   const ImageParts parts = partsOf(image);
   const auto c = static_cast<std::size_t>(index(parts.colour));
   switch (parts.kind) {
     case ImageKind::Feld:
-      return feld_;
+      return feld_.at(devicePixelRatio);
     case ImageKind::Stein:
-      return stein_[c];
+      return stein_[c].at(devicePixelRatio);
     case ImageKind::HausLeer:
     case ImageKind::ZielLeer:
-      return leer_[c];
+      return leer_[c].at(devicePixelRatio);
     case ImageKind::HausVoll:
     case ImageKind::ZielVoll:
-      return voll_[c];
+      return voll_[c].at(devicePixelRatio);
     case ImageKind::Zahl:
       break;
   }
-  return zahl_[static_cast<std::size_t>(parts.number - 1)];
+  return dieFace(parts.number, devicePixelRatio);
 }
 
-const QPixmap& Pictures::dieFace(int n) const { return zahl_[static_cast<std::size_t>(n - 1)]; }
+const QPixmap& Pictures::dieFace(int n, qreal devicePixelRatio) const {
+  return zahl_[static_cast<std::size_t>(n - 1)].at(devicePixelRatio);
+}
 
 }  // namespace quivalo::ui

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the board images, the die faces and the program icon, loaded
-// once from the program's resources. A picture that is missing stays null and
-// its image is drawn as nothing.
+// once from the program's resources, each at its own size and, for screens of
+// a device pixel ratio of 2 or more, at twice the size ("name@2x.png"). A
+// picture that is missing stays null and its image is drawn as nothing.
 #pragma once
 
 #include <QIcon>
@@ -16,24 +17,36 @@ class Pictures {
  public:
   Pictures();
 
-  // The picture of a board image, already scaled to the 24 x 24 image square.
-  const QPixmap& board(Image image) const;
+  // The picture of a board image for a device of that pixel ratio, already
+  // scaled to the 24 x 24 image square.
+  const QPixmap& board(Image image, qreal devicePixelRatio) const;
   // Die face with n pips (1 to 6), 50 x 50, at its own size.
-  const QPixmap& dieFace(int n) const;
-  // The 32 x 32 program icon.
-  const QPixmap& icon() const { return icon_; }
+  const QPixmap& dieFace(int n, qreal devicePixelRatio) const;
+  // The program icon at 32 x 32 and, for dense screens, 64 x 64.
+  const QIcon& icon() const { return icon_; }
 
-  // The resource path of a named picture, e.g. ":/pictures/stein_blau.png".
-  static QString path(const char* name);
+  // A named picture for a device of that pixel ratio: the twice-size picture
+  // (with a pixel ratio of 2) from a ratio of 2 on, else the picture itself.
+  static QPixmap load(const QString& name, qreal devicePixelRatio);
 
  private:
+  // A picture at its own size and at twice the size.
+  struct Sizes {
+    QPixmap normal;
+    QPixmap twice;
+    const QPixmap& at(qreal devicePixelRatio) const {
+      return devicePixelRatio >= 2 && !twice.isNull() ? twice : normal;
+    }
+  };
+  static Sizes loadBoard(const QString& name);
+
   // Feld, then per colour: piece, empty slot, full slot.
-  QPixmap feld_;
-  std::array<QPixmap, 4> stein_;
-  std::array<QPixmap, 4> leer_;
-  std::array<QPixmap, 4> voll_;
-  std::array<QPixmap, 6> zahl_;
-  QPixmap icon_;
+  Sizes feld_;
+  std::array<Sizes, 4> stein_;
+  std::array<Sizes, 4> leer_;
+  std::array<Sizes, 4> voll_;
+  std::array<Sizes, 6> zahl_;
+  QIcon icon_;
 };
 
 // Makes the compiled-in pictures available; safe to call more than once.

@@ -3,7 +3,8 @@
 # Installs the build into a temporary prefix, checks that every file lands
 # where the freedesktop conventions put it, validates the desktop entry and
 # the AppStream metadata, and starts the installed program from another
-# folder under a virtual X server until its window shows.
+# folder under a virtual X server until its window shows, with the window
+# class its desktop entry names.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -17,6 +18,7 @@ for f in \
   share/applications/org.quivalo.Quivalo.desktop \
   share/metainfo/org.quivalo.Quivalo.metainfo.xml \
   share/icons/hicolor/32x32/apps/org.quivalo.Quivalo.png \
+  share/icons/hicolor/64x64/apps/org.quivalo.Quivalo.png \
   "share/quivalo/Hilfe zu Quivalo.HLP" \
   share/doc/quivalo/copyright; do
   [ -s "$prefix/$f" ] || fail "$f not installed"
@@ -28,5 +30,7 @@ desktop-file-validate "$prefix/share/applications/org.quivalo.Quivalo.desktop" |
 appstreamcli validate --no-net "$prefix/share/metainfo/org.quivalo.Quivalo.metainfo.xml" ||
   fail "AppStream metadata"
 
-"$(dirname "$0")/window_shows.sh" "$prefix/bin/quivalo" || fail "the installed program shows no window"
+"$(dirname "$0")/window_shows.sh" "$prefix/bin/quivalo" \
+  "$prefix/share/applications/org.quivalo.Quivalo.desktop" ||
+  fail "the installed program shows no window, or not as its desktop entry says"
 echo "install check passed"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_pictures.h"
 
+#include <QPainter>
 #include <array>
 
 #include "palette.h"
@@ -58,6 +59,20 @@ QImage boardPicture(QRgb inside, QRgb corners) {
     }
   }
   return image;
+}
+
+QImage largeBoardPicture(QRgb inside, QRgb corners) {
+  constexpr int size = kLargeScale * kBoardPictureSize;
+  constexpr double ring = kLargeScale;  // the outline is one small pixel wide
+  QImage image = largeImage(size, size, corners);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(kBlack), ring));
+  p.setBrush(QColor(inside));
+  // The ring's outer edge touches the four sides, as the small outline does.
+  p.drawEllipse(QRectF(ring / 2, ring / 2, size - ring, size - ring));
+  p.end();
+  return image.convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace quivalo::assets

@@ -12,5 +12,8 @@ inline constexpr int kBoardPictureSize = 25;
 
 // A board picture with `inside` within the circle and `corners` outside it.
 QImage boardPicture(QRgb inside, QRgb corners);
+// The same picture at twice the size (50 x 50), drawn as a smooth disc in a
+// black ring twice as wide.
+QImage largeBoardPicture(QRgb inside, QRgb corners);
 
 }  // namespace quivalo::assets

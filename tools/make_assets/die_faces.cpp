@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "die_faces.h"
 
+#include <QPainter>
 #include <array>
 #include <stdexcept>
 #include <vector>
@@ -46,14 +47,18 @@ constexpr bool inDisc(int i, int j) {
   return u * u + v * v <= kPipBox * kPipBox;
 }
 
-}  // namespace
-
-QImage dieFace(int pips) {
+const std::vector<Pip>& pipsOf(int pips) {
   if (pips < 1 || pips > 6) {
     throw std::out_of_range("a die face has 1 to 6 pips");
   }
+  return facePips()[static_cast<std::size_t>(pips - 1)];
+}
+
+}  // namespace
+
+QImage dieFace(int pips) {
   QImage image = indexedImage(kDieFaceSize, kDieFaceSize, {kLightGrey, kBlack}, kLightGrey);
-  for (const Pip& pip : facePips()[static_cast<std::size_t>(pips - 1)]) {
+  for (const Pip& pip : pipsOf(pips)) {
     const int left = kPipStart[static_cast<std::size_t>(pip.column)];
     const int top = kPipStart[static_cast<std::size_t>(pip.row)];
     for (int j = 0; j < kPipBox; ++j) {
@@ -65,6 +70,22 @@ QImage dieFace(int pips) {
     }
   }
   return image;
+}
+
+QImage largeDieFace(int pips) {
+  constexpr int size = kLargeScale * kDieFaceSize;
+  QImage image = largeImage(size, size, kLightGrey);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(kBlack));
+  p.scale(kLargeScale, kLargeScale);
+  for (const Pip& pip : pipsOf(pips)) {
+    p.drawEllipse(QRectF(kPipStart[static_cast<std::size_t>(pip.column)],
+                         kPipStart[static_cast<std::size_t>(pip.row)], kPipBox, kPipBox));
+  }
+  p.end();
+  return image.convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace quivalo::assets

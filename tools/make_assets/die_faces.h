@@ -10,5 +10,7 @@ inline constexpr int kDieFaceSize = 50;
 
 // The face with `pips` pips (1 to 6).
 QImage dieFace(int pips);
+// The same face at twice the size (100 x 100), its pips smooth discs.
+QImage largeDieFace(int pips);
 
 }  // namespace quivalo::assets

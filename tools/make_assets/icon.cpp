@@ -4,6 +4,8 @@
 // Each pixel is tested at its centre, so the result is the same everywhere.
 #include "icon.h"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -207,7 +209,101 @@ void drawDie(QImage& image) {
   }
 }
 
+// --- The same shapes drawn smooth, for the large icon ------------------------
+// Coordinates are the small icon's: pixel (x, y) covers [x, x + 1] x [y, y + 1].
+
+void drawSmoothBoard(QPainter& p) {
+  const double span = kBoardSpan;
+  p.fillRect(QRectF(kBoardLeft + span, kBoardTop + 1, 1, span), QColor(kDarkGrey));
+  p.fillRect(QRectF(kBoardLeft + 1, kBoardTop + span, span, 1), QColor(kDarkGrey));
+  p.fillRect(QRectF(kBoardLeft, kBoardTop, span, span), QColor(kBlack));
+  p.fillRect(QRectF(kBoardLeft + 1, kBoardTop + 1, span - 2, span - 2), QColor(kLightGrey));
+  for (const BoardCell& cell : boardCells()) {
+    p.fillRect(QRectF(kBoardLeft + 1 + cell.column, kBoardTop + 1 + cell.row, 1, 1),
+               QColor(cell.kind == CellKind::Track ? kWhite : toneOf(cell.colour)));
+  }
+}
+
+// The outline `inPiece` tests, as a path in (u, v): u along the axis from the
+// top of the head, v across it.
+QPainterPath pieceOutline() {
+  QPainterPath head;
+  head.addEllipse(QPointF(kHeadRadius, 0), kHeadRadius, kHeadRadius);
+  const double neck = kNeckAt - 0.6;
+  QPainterPath body;
+  body.addPolygon(QPolygonF{{neck, -kNeckHalf},
+                            {kFootAt, -kBodyHalf},
+                            {kFootAt, -kFootHalf},
+                            {kPieceLength, -kFootHalf},
+                            {kPieceLength, kFootHalf},
+                            {kFootAt, kFootHalf},
+                            {kFootAt, kBodyHalf},
+                            {neck, kNeckHalf}});
+  body.closeSubpath();
+  return head.united(body).simplified();
+}
+
+// A piece whose (u, v) coordinates `toIcon` maps into the icon, shaded as
+// `pieceTone` shades it, with a black outline.
+void drawSmoothPiece(QPainter& p, const QTransform& toIcon, QRgb light, QRgb dark) {
+  p.save();
+  p.setTransform(toIcon, /*combine=*/true);
+  const QPainterPath outline = pieceOutline();
+  p.fillPath(outline, QColor(light));
+  QPainterPath farSide;
+  farSide.addRect(QRectF(-1, 1.2, kPieceLength + 2, kFootHalf + 1));
+  p.fillPath(outline.intersected(farSide), QColor(dark));
+  QPainterPath spot;
+  spot.addEllipse(QPointF(kHeadRadius - 1.2, -1.2), std::sqrt(1.1), std::sqrt(1.1));
+  p.fillPath(spot, QColor(kWhite));
+  p.strokePath(outline, QPen(QColor(kBlack), 1.0));
+  p.restore();
+}
+
+void drawSmoothDie(QPainter& p) {
+  const double left = kDieLeft;
+  const double right = left + kDieFace;  // the front face's right edge
+  const double bottom = kDieBottom + 1;
+  const double top = bottom - kDieFace;
+  const double d = kDepth;
+  const QPen frame(QColor(kBlack), 1.0);
+  p.setPen(frame);
+  p.setBrush(QColor(kWhite));
+  p.drawPolygon(QPolygonF{{left, top}, {left + d, top - d}, {right + d, top - d}, {right, top}});
+  p.setBrush(QColor(kDarkGrey));
+  p.drawPolygon(
+      QPolygonF{{right, top}, {right + d, top - d}, {right + d, bottom - d}, {right, bottom}});
+  p.setBrush(QColor(kLightGrey));
+  p.drawRect(QRectF(left + 0.5, top + 0.5, kDieFace - 1, kDieFace - 1));
+  // Five pips, each a disc where the small icon has 2 x 2 pixels.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(kBlack));
+  const std::array<double, 3> place{2, 5, 8};
+  const std::array<std::array<int, 2>, 5> pips{{{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}}};
+  for (const auto& pip : pips) {
+    p.drawEllipse(QPointF(left + place[static_cast<std::size_t>(pip[0])] + 1,
+                          top + place[static_cast<std::size_t>(pip[1])] + 1),
+                  1.0, 1.0);
+  }
+}
+
 }  // namespace
+
+QImage largeProgramIcon() {
+  constexpr int size = kLargeScale * kIconSize;
+  QImage image = largeImage(size, size, kTransparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(kLargeScale, kLargeScale);
+  drawSmoothBoard(p);
+  // Lying: u runs from the head at x = 31 leftwards, v downwards from y = 6.5.
+  drawSmoothPiece(p, QTransform(-1, 0, 0, 1, 31.0, 6.5), kGreen, kDarkGreen);
+  drawSmoothDie(p);
+  // Standing: u runs down from y = 16.5, v to the right of x = 24.
+  drawSmoothPiece(p, QTransform(0, 1, 1, 0, 24.0, 16.5), kYellow, kOlive);
+  p.end();
+  return image.convertToFormat(QImage::Format_ARGB32);
+}
 
 QImage programIcon() {
   QImage image = indexedImage(kIconSize, kIconSize, iconPalette(), kTransparent);

@@ -12,5 +12,7 @@ inline constexpr int kIconSize = 32;
 
 // The icon, sixteen colour-table entries, one of them transparent.
 QImage programIcon();
+// The same icon at twice the size (64 x 64), its shapes drawn smooth.
+QImage largeProgramIcon();
 
 }  // namespace quivalo::assets

@@ -25,6 +25,12 @@ QImage indexedImage(int width, int height, const QList<QRgb>& table, QRgb fill) 
   return image;
 }
 
+QImage largeImage(int width, int height, QRgb fill) {
+  QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+  image.fill(fill);
+  return image;
+}
+
 void setColour(QImage& image, int x, int y, QRgb colour) {
   image.setPixel(x, y, static_cast<uint>(indexOf(image, colour)));
 }

@@ -41,4 +41,12 @@ QImage indexedImage(int width, int height, const QList<QRgb>& table, QRgb fill);
 // Sets a pixel of an indexed picture to a colour of its table.
 void setColour(QImage& image, int x, int y, QRgb colour);
 
+// The pictures for screens of twice the density are drawn as smooth shapes
+// at twice the size; their edges take in-between tones, so they are full
+// colour rather than indexed.
+inline constexpr int kLargeScale = 2;
+
+// A full-colour picture of the given size, filled with `fill`.
+QImage largeImage(int width, int height, QRgb fill);
+
 }  // namespace quivalo::assets

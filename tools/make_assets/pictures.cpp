@@ -27,24 +27,28 @@ constexpr std::array<Tone, 4> kTones{{
 
 std::vector<NamedPicture> allPictures() {
   std::vector<NamedPicture> out;
-  const auto name = [](const char* kind, const char* word) {
-    return QString::fromLatin1(kind) + QLatin1Char('_') + QString::fromLatin1(word) +
-           QStringLiteral(".png");
+  const auto add = [&out](const QString& name, QImage small, QImage large) {
+    out.push_back({name + QStringLiteral(".png"), std::move(small)});
+    out.push_back({name + QStringLiteral("@2x.png"), std::move(large)});
+  };
+  const auto board = [&add](const QString& name, QRgb inside, QRgb corners) {
+    add(name, boardPicture(inside, corners), largeBoardPicture(inside, corners));
+  };
+  const auto toned = [](const char* kind, const char* word) {
+    return QString::fromLatin1(kind) + QLatin1Char('_') + QString::fromLatin1(word);
   };
   // A piece: its colour inside the ring, grey corners.
-  for (const Tone& t : kTones)
-    out.push_back({name("stein", t.word), boardPicture(t.rgb, kLightGrey)});
+  for (const Tone& t : kTones) board(toned("stein", t.word), t.rgb, kLightGrey);
   // An empty track field: grey everywhere but the ring.
-  out.push_back({QStringLiteral("feld.png"), boardPicture(kLightGrey, kLightGrey)});
+  board(QStringLiteral("feld"), kLightGrey, kLightGrey);
   // An empty house or goal slot: grey inside, the colour in the corners.
-  for (const Tone& t : kTones)
-    out.push_back({name("leer", t.word), boardPicture(kLightGrey, t.rgb)});
+  for (const Tone& t : kTones) board(toned("leer", t.word), kLightGrey, t.rgb);
   // A full slot: the colour everywhere but the ring.
-  for (const Tone& t : kTones) out.push_back({name("voll", t.word), boardPicture(t.rgb, t.rgb)});
+  for (const Tone& t : kTones) board(toned("voll", t.word), t.rgb, t.rgb);
   for (int pips = 1; pips <= 6; ++pips) {
-    out.push_back({QStringLiteral("zahl%1.png").arg(pips), dieFace(pips)});
+    add(QStringLiteral("zahl%1").arg(pips), dieFace(pips), largeDieFace(pips));
   }
-  out.push_back({QStringLiteral("icon.png"), programIcon()});
+  add(QStringLiteral("icon"), programIcon(), largeProgramIcon());
   return out;
 }
 

@@ -13,7 +13,8 @@ struct NamedPicture {
   QImage image;
 };
 
-// The thirteen board pictures, the six die faces and the program icon.
+// The thirteen board pictures, the six die faces and the program icon, each
+// also at twice the size for dense screens ("name@2x.png").
 std::vector<NamedPicture> allPictures();
 
 }  // namespace quivalo::assets

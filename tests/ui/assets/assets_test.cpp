@@ -53,6 +53,9 @@ QStringList allFiles() {
   for (const BoardPicture& p : boardPictures()) files << QString::fromLatin1(p.file) + u".png"_s;
   for (int n = 1; n <= 6; ++n) files << u"zahl%1.png"_s.arg(n);
   files << u"icon.png"_s;
+  // Each also at twice the size, for dense screens.
+  for (const QString& file : QStringList(files))
+    files << QString(file).replace(u".png"_s, u"@2x.png"_s);
   return files;
 }
 
