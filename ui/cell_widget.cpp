@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "board/board_rules.h"
+#include "board/moves.h"
 #include "ui/pictures.h"
 
 namespace quivalo::ui {
@@ -127,7 +127,7 @@ QString CellWidget::accessibleNameOf(const BoardCell& cell, std::optional<Image>
 }
 
 QString CellWidget::accessibleDescriptionOf(std::optional<Image> top) {
-  if (!top || !BoardRules::clickable(*top)) {
+  if (!top || !Moves::clickable(*top)) {
     return {};
   }
   const ImageParts parts = partsOf(*top);
@@ -151,7 +151,7 @@ QString CellWidget::accessibleDescriptionOf(std::optional<Image> top) {
   return {};
 }
 
-bool CellWidget::takesClick() const { return top_ && BoardRules::clickable(*top_); }
+bool CellWidget::takesClick() const { return top_ && Moves::clickable(*top_); }
 
 void CellWidget::press() { Q_EMIT clicked(); }
 

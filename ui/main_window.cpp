@@ -380,7 +380,7 @@ void TMain::Info1Click() {
 
 void TMain::cellClicked(const CellWidget& cell) {
   if (const std::optional<Image> top = quivalo::topmostShown(game_.state(), cell.cell());
-      top && quivalo::BoardRules::clickable(*top)) {
+      top && quivalo::Moves::clickable(*top)) {
     game_.click(*top);
   }
   mirror();

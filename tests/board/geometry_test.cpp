@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "board/board_rules.h"
+#include "board/moves.h"
 #include "board/geometry.h"
 #include "support/fixture.h"
 
@@ -91,14 +91,14 @@ TEST(Geometry, StacksPutPiecesAndFullSlotsOnTop) {
 }
 
 TEST(Geometry, ClickActions) {
-  EXPECT_TRUE(BoardRules::clickable(Stein(Colour::Rot, 3)));
-  EXPECT_TRUE(BoardRules::clickable(HausVoll(Colour::Rot, 4)));
-  EXPECT_TRUE(BoardRules::clickable(ZielVoll(Colour::Rot, 3)));
-  EXPECT_FALSE(BoardRules::clickable(ZielVoll(Colour::Rot, 4)));
-  EXPECT_FALSE(BoardRules::clickable(Feld(3)));
-  EXPECT_FALSE(BoardRules::clickable(HausLeer(Colour::Rot, 4)));
-  EXPECT_FALSE(BoardRules::clickable(ZielLeer(Colour::Rot, 1)));
-  EXPECT_FALSE(BoardRules::clickable(Zahl(3)));
+  EXPECT_TRUE(Moves::clickable(Stein(Colour::Rot, 3)));
+  EXPECT_TRUE(Moves::clickable(HausVoll(Colour::Rot, 4)));
+  EXPECT_TRUE(Moves::clickable(ZielVoll(Colour::Rot, 3)));
+  EXPECT_FALSE(Moves::clickable(ZielVoll(Colour::Rot, 4)));
+  EXPECT_FALSE(Moves::clickable(Feld(3)));
+  EXPECT_FALSE(Moves::clickable(HausLeer(Colour::Rot, 4)));
+  EXPECT_FALSE(Moves::clickable(ZielLeer(Colour::Rot, 1)));
+  EXPECT_FALSE(Moves::clickable(Zahl(3)));
 }
 
 }  // namespace

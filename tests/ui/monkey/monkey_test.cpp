@@ -302,7 +302,7 @@ void MonkeyTest::monkey() {
         const State& s = w.game().state();
         for (const quivalo::BoardCell& cell : quivalo::boardCells()) {
           const auto top = quivalo::topmostShown(s, cell);
-          if (top && quivalo::BoardRules::clickable(*top) &&
+          if (top && quivalo::Moves::clickable(*top) &&
               quivalo::partsOf(*top).colour == quivalo::colourOfPlayer(s.Werfer)) {
             own.push_back(QPoint(cell.x() + 14, cell.y() + 14));
           }

@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <vector>
 
-#include "game/game_core.h"
+#include "game/turn_cycle.h"
 #include "ui/info_box.h"
 #ifdef QUIVALO_HAVE_HELP
 #include "ui/help/help_window.h"
