@@ -65,18 +65,6 @@ std::optional<BoardCell> cellAt(int column, int row) {
   return std::nullopt;
 }
 
-std::optional<BoardCell> cellAtPoint(int x, int y) {
-  if (x < kGridOrigin || y < kGridOrigin) {
-    return std::nullopt;
-  }
-  const int dx = x - kGridOrigin;
-  const int dy = y - kGridOrigin;
-  if (dx % kGridPitch >= kCellSize || dy % kGridPitch >= kCellSize) {
-    return std::nullopt;
-  }
-  return cellAt(dx / kGridPitch, dy / kGridPitch);
-}
-
 std::vector<Image> stackOf(const BoardCell& cell) {
   switch (cell.kind) {
     case CellKind::Track:

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt_platform.h"
 
+#include "ui/qt_util.h"
+
 #include <QDateTime>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <utility>
@@ -21,11 +22,7 @@ class ScreenCentredMessageBox final : public QMessageBox {
  protected:
   void showEvent(QShowEvent* event) override {
     QMessageBox::showEvent(event);
-    if (const QScreen* s = screen()) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(s->availableGeometry().center());
-      move(frame.topLeft());
-    }
+    centreOnScreen(*this);
   }
 };
 
@@ -75,8 +72,7 @@ void MessageBoxDialog::information(std::string_view text) {
     beforeShow_();
   }
   ScreenCentredMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                              QMessageBox::Ok, parent_);
+                              toQString(text), QMessageBox::Ok, parent_);
   box.setObjectName(QStringLiteral("InformationBox"));
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);
