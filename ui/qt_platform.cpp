@@ -53,16 +53,14 @@ void ConventionTimer::setInterval(std::uint32_t ms) {
 QtTimers::QtTimers(QObject* parent) {
   for (int i = 0; i < kTimerCount; ++i) {
     const std::string_view name = timerName(TimerId(i));
-    timers_[static_cast<std::size_t>(i)] = std::make_unique<ConventionTimer>(
+    timers_[at(TimerId(i))] = std::make_unique<ConventionTimer>(
         parent, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   }
 }
 
 void QtTimers::setInterval(TimerId timer, std::uint32_t ms) { (*this)[timer].setInterval(ms); }
 
-ConventionTimer& QtTimers::operator[](TimerId timer) {
-  return *timers_[static_cast<std::size_t>(timer)];
-}
+ConventionTimer& QtTimers::operator[](TimerId timer) { return *timers_[at(timer)]; }
 
 MessageBoxDialog::MessageBoxDialog(QWidget* parent, std::function<void()> beforeShow)
     : parent_(parent), beforeShow_(std::move(beforeShow)) {}
