@@ -52,11 +52,11 @@ inline constexpr ByColour<ColourInfo> kColourInfo = [] {
   using enum Colour;
   // clang-format off
   return ByColour<ColourInfo>{{{
-    // word   display code       S   L   goal1 knockOrder          startKnockOrder     fillOrder     crossesSeam
-    {"Blau",  "Blau", Cell::Blau,   1, 40, 41, {Gelb, Rot, Green}, {Gelb, Rot, Green}, {4, 3, 2, 1}, false},
-    {"Rot",   "Rot",  Cell::Rot,   11, 10, 45, {Gelb, Blau, Green}, {Gelb, Blau, Green}, {3, 1, 4, 2}, true},
-    {"Gelb",  "Gelb", Cell::Gelb,  21, 20, 49, {Blau, Rot, Green}, {Blau, Rot, Green}, {1, 2, 3, 4}, true},
-    {"Green", "Grün", Cell::Green, 31, 30, 53, {Gelb, Rot, Blau},  {Blau, Rot, Gelb},  {2, 4, 1, 3}, true},
+    // word    display  code         S   L  goal1  knockOrder           startKnockOrder      fillOrder     crossesSeam
+    {"Blau",  "Blau",  Cell::Blau,   1, 40, 41,   {Gelb, Rot, Green},  {Gelb, Rot, Green},  {4, 3, 2, 1}, false},
+    {"Rot",   "Rot",   Cell::Rot,   11, 10, 45,   {Gelb, Blau, Green}, {Gelb, Blau, Green}, {3, 1, 4, 2}, true},
+    {"Gelb",  "Gelb",  Cell::Gelb,  21, 20, 49,   {Blau, Rot, Green},  {Blau, Rot, Green},  {1, 2, 3, 4}, true},
+    {"Green", "Grün",  Cell::Green, 31, 30, 53,   {Gelb, Rot, Blau},   {Blau, Rot, Gelb},   {2, 4, 1, 3}, true},
   }}};
   // clang-format on
 }();
