@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds the game and starts it.
+# Installs what building and running need if it is missing, builds the game
+# (no tests, no benchmarks) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh
+scripts/deps.sh run
 cmake --preset release >/dev/null
 cmake --build --preset release --target quivalo
 exec build/release/ui/quivalo "$@"

@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds, and runs every test: the debug build, then
-# the same tests under the address and undefined-behaviour sanitizers.
+# Installs what is missing, checks formatting and lint, builds, and runs every
+# test: the debug build, then the same tests under the address and
+# undefined-behaviour sanitizers, then a short fuzzing run.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh
+scripts/deps.sh test
 jobs=$(nproc)
+
+# Fast checks first. Formatting: every tracked C++ file as .clang-format says.
+echo "== format"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+# Lint: the rules libraries with the checks of .clang-tidy, any finding fails.
+echo "== lint"
+cmake --preset debug >/dev/null
+git ls-files -z 'game/*.cpp' 'board/*.cpp' 'computer/*.cpp' |
+  xargs -0 -n 1 -P "$jobs" clang-tidy -p build/debug --quiet --warnings-as-errors='*' \
+    --extra-arg=-Wno-unknown-warning-option
+
 for preset in debug asan; do
   echo "== $preset: build"
   cmake --preset "$preset" >/dev/null

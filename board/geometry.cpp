@@ -14,31 +14,30 @@ constexpr std::array<std::array<int, 2>, 40> kFieldPlaces{{
 }};
 
 // Column and row of house slot 1 (top left of the 2 x 2 block) per colour.
-constexpr std::array<std::array<int, 2>, 4> kHouseCorner{{{0, 9}, {0, 0}, {9, 0}, {9, 9}}};
+constexpr ByColour<std::array<int, 2>> kHouseCorner{{{{0, 9}, {0, 0}, {9, 0}, {9, 9}}}};
 
 // Column and row of goal slots 1..4 per colour, from the last field towards the centre.
-constexpr std::array<std::array<std::array<int, 2>, 4>, 4> kGoalPlaces{{
-    {{{5, 9}, {5, 8}, {5, 7}, {5, 6}}},
-    {{{1, 5}, {2, 5}, {3, 5}, {4, 5}}},
-    {{{5, 1}, {5, 2}, {5, 3}, {5, 4}}},
-    {{{9, 5}, {8, 5}, {7, 5}, {6, 5}}},
-}};
+constexpr ByColour<std::array<std::array<int, 2>, 4>> kGoalPlaces{{{
+    {{{5, 9}, {5, 8}, {5, 7}, {5, 6}}},  // Blau
+    {{{1, 5}, {2, 5}, {3, 5}, {4, 5}}},  // Rot
+    {{{5, 1}, {5, 2}, {5, 3}, {5, 4}}},  // Gelb
+    {{{9, 5}, {8, 5}, {7, 5}, {6, 5}}},  // Green
+}}};
 
 std::array<BoardCell, kCellCount> makeCells() {
   std::array<BoardCell, kCellCount> cells{};
   std::size_t i = 0;
   for (int f = 1; f <= 40; ++f) {
-    const auto& p = kFieldPlaces[static_cast<std::size_t>(f - 1)];
+    const auto& p = kFieldPlaces[f - 1];
     cells[i++] = {CellKind::Track, Colour::Blau, f, p[0], p[1]};
   }
   for (Colour c : kColours) {
-    const auto& corner = kHouseCorner[static_cast<std::size_t>(index(c))];
+    const auto& corner = kHouseCorner[c];
     for (int k = 1; k <= 4; ++k) {
       cells[i++] = {CellKind::House, c, k, corner[0] + (k - 1) % 2, corner[1] + (k - 1) / 2};
     }
     for (int k = 1; k <= 4; ++k) {
-      const auto& p =
-          kGoalPlaces[static_cast<std::size_t>(index(c))][static_cast<std::size_t>(k - 1)];
+      const auto& p = kGoalPlaces[c][k - 1];
       cells[i++] = {CellKind::Goal, c, k, p[0], p[1]};
     }
   }
@@ -52,9 +51,7 @@ const std::array<BoardCell, kCellCount>& boardCells() {
   return cells;
 }
 
-std::array<int, 2> fieldPlace(int field) {
-  return kFieldPlaces[static_cast<std::size_t>(field - 1)];
-}
+std::array<int, 2> fieldPlace(int field) { return kFieldPlaces[field - 1]; }
 
 std::optional<BoardCell> cellAt(int column, int row) {
   for (const BoardCell& c : boardCells()) {
@@ -63,18 +60,6 @@ std::optional<BoardCell> cellAt(int column, int row) {
     }
   }
   return std::nullopt;
-}
-
-std::optional<BoardCell> cellAtPoint(int x, int y) {
-  if (x < kGridOrigin || y < kGridOrigin) {
-    return std::nullopt;
-  }
-  const int dx = x - kGridOrigin;
-  const int dy = y - kGridOrigin;
-  if (dx % kGridPitch >= kCellSize || dy % kGridPitch >= kCellSize) {
-    return std::nullopt;
-  }
-  return cellAt(dx / kGridPitch, dy / kGridPitch);
 }
 
 std::vector<Image> stackOf(const BoardCell& cell) {

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The whole game: state, turn cycle and move rules, plus the computer players
-// and the four computer timers that drive them. A host (the Qt window or the
-// deterministic test host) owns one and forwards clicks and timer events.
+// The whole game, the top of the three rules layers: the state and turn cycle
+// (TurnCycle, game/), the move rules on top of it (Moves, board/), and here the
+// computer players with the four computer timers that drive them. A host (the
+// Qt window or the deterministic test host) owns one Game and forwards clicks
+// and timer events to it.
 #pragma once
 
-#include "board/board_rules.h"
+#include "board/moves.h"
 
 namespace quivalo {
 
-class Game final : public BoardRules, public TimerTarget {
+class Game final : public Moves, public TimerTarget {
  public:
-  using BoardRules::BoardRules;
+  using Moves::Moves;
 
   // ComputerBlau .. ComputerGreen: plays one roll for colour c by a fixed list
   // of priorities, through the same handlers a person's clicks would call.

@@ -7,9 +7,6 @@ namespace quivalo {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kKindPrefix{"Feld", "Stein", "Haus", "Haus",
-                                                      "Ziel", "Ziel",  "Zahl"};
-
 // Parses a whole decimal number in [lo, hi]; anything else gives nothing.
 std::optional<int> number(std::string_view s, int lo, int hi) {
   if (s.empty() || s.size() > 2 || s.front() == '0') {
@@ -36,84 +33,53 @@ std::optional<Colour> colourPrefix(std::string_view& s) {
 }  // namespace
 
 ImageParts partsOf(Image i) {
-  const int v = index(i);
-  if (v < 40) {
-    return {ImageKind::Feld, Colour::Blau, v + 1};
+  int v = index(i);
+  for (const ImageFamily& f : kImageFamilies) {
+    if (v < f.size() || f.kind == ImageKind::Zahl) {
+      const Colour c = f.coloured ? Colour(v / f.count) : Colour::Blau;
+      return {f.kind, c, v % f.count + 1};
+    }
+    v -= f.size();
   }
-  if (v < 200) {
-    return {ImageKind::Stein, Colour((v - 40) / 40), (v - 40) % 40 + 1};
-  }
-  if (v < 264) {
-    const int group = (v - 200) / 16;  // HausVoll, HausLeer, ZielVoll, ZielLeer
-    return {ImageKind(int(ImageKind::HausVoll) + group), Colour((v - 200) % 16 / 4), v % 4 + 1};
-  }
-  return {ImageKind::Zahl, Colour::Blau, v - 263};
+  return {ImageKind::Zahl, Colour::Blau, v + 1};  // not reached: Zahl takes the rest
 }
 
 std::string imageName(Image i) {
   const ImageParts p = partsOf(i);
-  std::string name(kKindPrefix[static_cast<std::size_t>(p.kind)]);
-  if (p.kind != ImageKind::Feld && p.kind != ImageKind::Zahl) {
+  const ImageFamily& f = family(p.kind);
+  std::string name(f.prefix);
+  if (f.coloured) {
     name += info(p.colour).word;
   }
-  if (p.kind == ImageKind::HausVoll || p.kind == ImageKind::ZielVoll) {
-    name += "Voll";
-  } else if (p.kind == ImageKind::HausLeer || p.kind == ImageKind::ZielLeer) {
-    name += "Leer";
-  }
+  name += f.suffix;
   name += std::to_string(p.number);
   return name;
 }
 
 std::optional<Image> imageByName(std::string_view name) {
-  std::string_view s = name;
-  auto eat = [&s](std::string_view prefix) {
-    if (!s.starts_with(prefix)) {
-      return false;
+  for (const ImageFamily& f : kImageFamilies) {
+    std::string_view s = name;
+    if (!s.starts_with(f.prefix)) {
+      continue;
     }
-    s.remove_prefix(prefix.size());
-    return true;
-  };
-  if (eat("Feld")) {
-    if (auto n = number(s, 1, 40)) {
-      return Feld(*n);
-    }
-    return std::nullopt;
-  }
-  if (eat("Zahl")) {
-    if (auto n = number(s, 1, 6)) {
-      return Zahl(*n);
-    }
-    return std::nullopt;
-  }
-  if (eat("Stein")) {
-    if (auto c = colourPrefix(s)) {
-      if (auto n = number(s, 1, 40)) {
-        return Stein(*c, *n);
+    s.remove_prefix(f.prefix.size());
+    Colour c = Colour::Blau;
+    if (f.coloured) {
+      const auto prefixed = colourPrefix(s);
+      if (!prefixed) {
+        continue;
       }
+      c = *prefixed;
     }
-    return std::nullopt;
+    if (!s.starts_with(f.suffix)) {
+      continue;
+    }
+    s.remove_prefix(f.suffix.size());
+    if (const auto n = number(s, 1, f.count)) {
+      return imageOf(f.kind, c, *n);
+    }
   }
-  const bool haus = eat("Haus");
-  if (!haus && !eat("Ziel")) {
-    return std::nullopt;
-  }
-  auto c = colourPrefix(s);
-  if (!c) {
-    return std::nullopt;
-  }
-  const bool voll = eat("Voll");
-  if (!voll && !eat("Leer")) {
-    return std::nullopt;
-  }
-  auto k = number(s, 1, 4);
-  if (!k) {
-    return std::nullopt;
-  }
-  if (haus) {
-    return voll ? HausVoll(*c, *k) : HausLeer(*c, *k);
-  }
-  return voll ? ZielVoll(*c, *k) : ZielLeer(*c, *k);
+  return std::nullopt;
 }
 
 bool initiallyShown(Image i) {
@@ -137,7 +103,7 @@ constexpr std::array<std::string_view, kTimerCount> kTimerNames{
 constexpr std::array<std::string_view, 5> kCellNames{"Leer", "Blau", "Gelb", "Green", "Rot"};
 }  // namespace
 
-std::string_view timerName(TimerId t) { return kTimerNames[static_cast<std::size_t>(t)]; }
+std::string_view timerName(TimerId t) { return kTimerNames[at(t)]; }
 
 std::optional<TimerId> timerByName(std::string_view name) {
   for (std::size_t i = 0; i < kTimerNames.size(); ++i) {

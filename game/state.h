@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +22,15 @@ constexpr int index(Colour c) { return static_cast<int>(c); }
 constexpr std::uint8_t playerNumber(Colour c) { return static_cast<std::uint8_t>(index(c) + 1); }
 constexpr Colour colourOfPlayer(int werfer) { return static_cast<Colour>(werfer - 1); }
 
+// Four values, one per colour, indexed by the colour. Integer indexes still
+// work for the places that count items 1 to 4 (the player menu items).
+template <typename T>
+struct ByColour : std::array<T, 4> {
+  using std::array<T, 4>::operator[];
+  constexpr T& operator[](Colour c) { return (*this)[static_cast<std::size_t>(c)]; }
+  constexpr const T& operator[](Colour c) const { return (*this)[static_cast<std::size_t>(c)]; }
+};
+
 // Cell codes stored in `Spielfeld`. Not in the order of play: Rot is 4.
 enum class Cell : std::uint8_t { Leer = 0, Blau = 1, Gelb = 2, Green = 3, Rot = 4 };
 
@@ -33,85 +41,95 @@ struct ColourInfo {
   Cell code;                              // cell code in `Spielfeld`
   int start;                              // start field S
   int last;                               // last track field L
-  int goalCell1;                          // `Spielfeld` cell of goal slot 1
-  int shift;                              // added to a track count past L to give the goal cell
+  int goalCell1;                          // `Spielfeld` cell of goal slot 1 (slots 2-4 follow)
   std::array<Colour, 3> knockOrder;       // argument order of the knock-out routine
   std::array<Colour, 3> startKnockOrder;  // opponents tested on the start field
   std::array<int, 4> fillOrder;           // house slots, filled first to last
-  bool seamHunt;                          // hunts across field 40 -> 1
+  bool crossesSeam;                       // the path passes from field 40 to field 1
 };
 
-inline constexpr std::array<ColourInfo, 4> kColourInfo{{
-    {"Blau",
-     "Blau",
-     Cell::Blau,
-     1,
-     40,
-     41,
-     0,
-     {Colour::Gelb, Colour::Rot, Colour::Green},
-     {Colour::Gelb, Colour::Rot, Colour::Green},
-     {4, 3, 2, 1},
-     false},
-    {"Rot",
-     "Rot",
-     Cell::Rot,
-     11,
-     10,
-     45,
-     34,
-     {Colour::Gelb, Colour::Blau, Colour::Green},
-     {Colour::Gelb, Colour::Blau, Colour::Green},
-     {3, 1, 4, 2},
-     true},
-    {"Gelb",
-     "Gelb",
-     Cell::Gelb,
-     21,
-     20,
-     49,
-     28,
-     {Colour::Blau, Colour::Rot, Colour::Green},
-     {Colour::Blau, Colour::Rot, Colour::Green},
-     {1, 2, 3, 4},
-     true},
-    {"Green",
-     "Grün",
-     Cell::Green,
-     31,
-     30,
-     53,
-     22,
-     {Colour::Gelb, Colour::Rot, Colour::Blau},
-     {Colour::Blau, Colour::Rot, Colour::Gelb},
-     {2, 4, 1, 3},
-     true},
-}};
+inline constexpr ByColour<ColourInfo> kColourInfo = [] {
+  using enum Colour;
+  // clang-format off
+  return ByColour<ColourInfo>{{{
+    // word    display  code         S   L  goal1  knockOrder           startKnockOrder      fillOrder     crossesSeam
+    {"Blau",  "Blau",  Cell::Blau,   1, 40, 41,   {Gelb, Rot, Green},  {Gelb, Rot, Green},  {4, 3, 2, 1}, false},
+    {"Rot",   "Rot",   Cell::Rot,   11, 10, 45,   {Gelb, Blau, Green}, {Gelb, Blau, Green}, {3, 1, 4, 2}, true},
+    {"Gelb",  "Gelb",  Cell::Gelb,  21, 20, 49,   {Blau, Rot, Green},  {Blau, Rot, Green},  {1, 2, 3, 4}, true},
+    {"Green", "Grün",  Cell::Green, 31, 30, 53,   {Gelb, Rot, Blau},   {Blau, Rot, Gelb},   {2, 4, 1, 3}, true},
+  }}};
+  // clang-format on
+}();
 
-constexpr const ColourInfo& info(Colour c) {
-  return kColourInfo[static_cast<std::size_t>(index(c))];
-}
+constexpr const ColourInfo& info(Colour c) { return kColourInfo[c]; }
 
 // Track field after `field` (40 is followed by 1).
 constexpr int nextField(int field) { return field == 40 ? 1 : field + 1; }
 
-// The named images: 264 board images, then the six die faces.
+// The named images: 264 board images, then the six die faces, numbered family
+// by family in the order of this table; a coloured family holds its numbers
+// once per colour, Blau first.
 enum class Image : std::uint16_t {};
+enum class ImageKind : std::uint8_t { Feld, Stein, HausVoll, HausLeer, ZielVoll, ZielLeer, Zahl };
 
-inline constexpr int kBoardImageCount = 264;
-inline constexpr int kImageCount = 270;
+struct ImageFamily {
+  ImageKind kind;
+  std::string_view prefix;  // name before the colour word
+  std::string_view suffix;  // name between the colour word and the number
+  bool coloured;            // one set per colour
+  int count;                // numbers 1..count (per colour)
+  constexpr int size() const { return coloured ? 4 * count : count; }
+};
 
-constexpr Image Feld(int n) { return Image(n - 1); }
-constexpr Image Stein(Colour c, int n) { return Image(40 + 40 * index(c) + n - 1); }
-constexpr Image HausVoll(Colour c, int k) { return Image(200 + 4 * index(c) + k - 1); }
-constexpr Image HausLeer(Colour c, int k) { return Image(216 + 4 * index(c) + k - 1); }
-constexpr Image ZielVoll(Colour c, int k) { return Image(232 + 4 * index(c) + k - 1); }
-constexpr Image ZielLeer(Colour c, int k) { return Image(248 + 4 * index(c) + k - 1); }
-constexpr Image Zahl(int n) { return Image(263 + n); }
+// clang-format off
+inline constexpr std::array<ImageFamily, 7> kImageFamilies{{
+    {ImageKind::Feld,     "Feld",  "",     false, 40},
+    {ImageKind::Stein,    "Stein", "",     true,  40},
+    {ImageKind::HausVoll, "Haus",  "Voll", true,  4},
+    {ImageKind::HausLeer, "Haus",  "Leer", true,  4},
+    {ImageKind::ZielVoll, "Ziel",  "Voll", true,  4},
+    {ImageKind::ZielLeer, "Ziel",  "Leer", true,  4},
+    {ImageKind::Zahl,     "Zahl",  "",     false, 6},
+}};
+// clang-format on
+
+constexpr const ImageFamily& family(ImageKind k) {
+  return kImageFamilies[static_cast<std::size_t>(k)];
+}
+
+// The number of the first image of a family.
+constexpr int firstImage(ImageKind k) {
+  int first = 0;
+  for (const ImageFamily& f : kImageFamilies) {
+    if (f.kind == k) {
+      break;
+    }
+    first += f.size();
+  }
+  return first;
+}
+
+// Image n (1-based) of a family, of colour c for the coloured families.
+constexpr Image imageOf(ImageKind k, Colour c, int n) {
+  const int perColour = family(k).coloured ? family(k).count * index(c) : 0;
+  return Image(firstImage(k) + perColour + n - 1);
+}
+
+inline constexpr int kBoardImageCount = firstImage(ImageKind::Zahl);
+inline constexpr int kImageCount = kBoardImageCount + family(ImageKind::Zahl).size();
+
+constexpr Image Feld(int n) { return imageOf(ImageKind::Feld, Colour::Blau, n); }
+constexpr Image Stein(Colour c, int n) { return imageOf(ImageKind::Stein, c, n); }
+constexpr Image HausVoll(Colour c, int k) { return imageOf(ImageKind::HausVoll, c, k); }
+constexpr Image HausLeer(Colour c, int k) { return imageOf(ImageKind::HausLeer, c, k); }
+constexpr Image ZielVoll(Colour c, int k) { return imageOf(ImageKind::ZielVoll, c, k); }
+constexpr Image ZielLeer(Colour c, int k) { return imageOf(ImageKind::ZielLeer, c, k); }
+constexpr Image Zahl(int n) { return imageOf(ImageKind::Zahl, Colour::Blau, n); }
 constexpr int index(Image i) { return static_cast<int>(i); }
+// Position of an image in arrays of all images.
+constexpr std::size_t at(Image i) { return static_cast<std::size_t>(i); }
 
 // What kind of image, its colour and its field or slot number.
-enum class ImageKind : std::uint8_t { Feld, Stein, HausVoll, HausLeer, ZielVoll, ZielLeer, Zahl };
 struct ImageParts {
   ImageKind kind;
   Colour colour;  // Blau for the colourless kinds
@@ -139,6 +157,8 @@ enum class TimerId : std::uint8_t {
 };
 inline constexpr int kTimerCount = 8;
 constexpr TimerId computerTimer(Colour c) { return TimerId(4 + index(c)); }
+// Position of a timer in arrays of all timers.
+constexpr std::size_t at(TimerId t) { return static_cast<std::size_t>(t); }
 std::string_view timerName(TimerId t);
 std::optional<TimerId> timerByName(std::string_view name);
 
@@ -168,7 +188,7 @@ struct State {
   bool KannNichtBtnEnabled = false;
   std::string FarbLabel;
   std::string Bemerkung;
-  std::array<MenuItem, 4> SpielerMenu;  // SpielerMenu1..SpielerMenu4
+  ByColour<MenuItem> SpielerMenu;  // SpielerMenu1..SpielerMenu4
   MenuItem leicht1;
   MenuItem schwer1;
   std::array<std::uint32_t, kTimerCount> interval{};
@@ -190,20 +210,11 @@ struct State {
     return GreenDran;
   }
   std::uint8_t Dran(Colour c) const { return const_cast<State*>(this)->Dran(c); }
-  bool isShown(Image i) const { return shown[static_cast<std::size_t>(index(i))]; }
-  // The flags of the four slot images from `slot1` on (a house's or a goal
-  // lane's full or empty images, slots 1 to 4) as bits 0 to 3, read at once.
-  unsigned slotMask(Image slot1) const {
-    static_assert(sizeof(bool) == 1);
-    std::uint32_t bytes = 0;  // one byte, 0 or 1, per slot
-    std::memcpy(&bytes, &shown[static_cast<std::size_t>(index(slot1))], sizeof bytes);
-    // Gathers bit 0 of each byte into bits 24 to 27 (byte k to bit 24 + k).
-    return static_cast<unsigned>(((std::uint64_t{bytes} * 0x01020408u) >> 24) & 0xFu);
-  }
-  void setShown(Image i, bool on) { shown[static_cast<std::size_t>(index(i))] = on; }
+  bool isShown(Image i) const { return shown[at(i)]; }
+  void setShown(Image i, bool on) { shown[at(i)] = on; }
   Cell& cell(int n) { return Spielfeld[static_cast<std::size_t>(n)]; }
   Cell cell(int n) const { return Spielfeld[static_cast<std::size_t>(n)]; }
-  std::uint32_t intervalOf(TimerId t) const { return interval[static_cast<std::size_t>(t)]; }
+  std::uint32_t intervalOf(TimerId t) const { return interval[at(t)]; }
 
   bool operator==(const State&) const = default;
 };

@@ -1,18 +1,35 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages that building, running and testing need,
-# if any of them are missing. Needs root (or sudo) only when it installs.
+# Installs the Debian packages a task needs, if any of them are missing. Needs
+# root (or sudo) only when it installs.
+#   scripts/deps.sh run     building and playing the game (./run.sh)
+#   scripts/deps.sh bench   the above, and the benchmarks
+#   scripts/deps.sh test    everything: the above, tests, sanitizers, fuzzing,
+#                           formatting and lint (./test.sh)
 set -euo pipefail
 
-packages=(
+run=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-private-dev qt6-translations-l10n
-  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-liberation2 fonts-dejavu-core
+)
+bench=(libbenchmark-dev)
+test=(
+  libgtest-dev libgmock-dev qt6-base-private-dev
   xvfb xauth x11-utils
-  clang libclang-rt-14-dev valgrind
+  clang libclang-rt-14-dev valgrind clang-format clang-tidy
   desktop-file-utils appstream
 )
+
+case "${1:-}" in
+  run) packages=("${run[@]}") ;;
+  bench) packages=("${run[@]}" "${bench[@]}") ;;
+  test) packages=("${run[@]}" "${bench[@]}" "${test[@]}") ;;
+  *)
+    echo "usage: $0 run|bench|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

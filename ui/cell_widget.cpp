@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cell_widget.h"
 
-#include <qdrawutil.h>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "board/board_rules.h"
+#include "board/moves.h"
+#include "ui/board_pixels.h"
+#include "ui/frames.h"
 #include "ui/pictures.h"
+#include "ui/qt_util.h"
 
 namespace quivalo::ui {
 
 namespace {
 
-QString colourName(Colour c) {
-  const std::string_view display = info(c).display;
-  return QString::fromUtf8(display.data(), static_cast<qsizetype>(display.size()));
-}
+QString colourName(Colour c) { return toQString(info(c).display); }
 
 // What assistive technology sees of a cell: a button with a press action
 // while its image takes a click, static text otherwise. Name and description
@@ -73,7 +72,7 @@ CellWidget::CellWidget(const BoardCell& cell, const Pictures& pictures, QWidget*
   Q_UNUSED(factoryInstalled);
 
   setObjectName(nameOf(cell));
-  setGeometry(cell.x(), cell.y(), kCellSize, kCellSize);
+  setGeometry(cellRect(cell));
   // Every pixel is painted here: no background fill, no transparency.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
@@ -127,7 +126,7 @@ QString CellWidget::accessibleNameOf(const BoardCell& cell, std::optional<Image>
 }
 
 QString CellWidget::accessibleDescriptionOf(std::optional<Image> top) {
-  if (!top || !BoardRules::clickable(*top)) {
+  if (!top || !Moves::clickable(*top)) {
     return {};
   }
   const ImageParts parts = partsOf(*top);
@@ -151,7 +150,7 @@ QString CellWidget::accessibleDescriptionOf(std::optional<Image> top) {
   return {};
 }
 
-bool CellWidget::takesClick() const { return top_ && BoardRules::clickable(*top_); }
+bool CellWidget::takesClick() const { return top_ && Moves::clickable(*top_); }
 
 void CellWidget::press() { Q_EMIT clicked(); }
 
@@ -178,8 +177,7 @@ void CellWidget::updateAccessibleTexts() {
 
 void CellWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter p(this);
-  const QBrush face = palette().button();
-  qDrawShadePanel(&p, rect(), palette(), /*sunken=*/false, /*lineWidth=*/1, &face);
+  paintRaisedPanel(p, *this);
   if (top_) {
     const QPixmap& picture = pictures_.board(*top_, devicePixelRatioF());
     if (!picture.isNull()) {

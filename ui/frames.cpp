@@ -22,10 +22,14 @@ RaisedPanel::RaisedPanel(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void paintRaisedPanel(QPainter& p, const QWidget& w) {
+  const QBrush face = w.palette().button();
+  qDrawShadePanel(&p, w.rect(), w.palette(), /*sunken=*/false, /*lineWidth=*/1, &face);
+}
+
 void RaisedPanel::paintEvent(QPaintEvent* /*event*/) {
   QPainter p(this);
-  const QBrush face = palette().button();
-  qDrawShadePanel(&p, rect(), palette(), /*sunken=*/false, /*lineWidth=*/1, &face);
+  paintRaisedPanel(p, *this);
 }
 
 DoubleBevelPanel::DoubleBevelPanel(QWidget* parent) : QWidget(parent) {}

@@ -5,6 +5,7 @@
 // a picture at its left edge.
 #pragma once
 
+#include <QPainter>
 #include <QPushButton>
 #include <QWidget>
 
@@ -19,6 +20,10 @@ class LeftLineBevel final : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
+
+// Paints a widget's whole area as a panel in the button-face colour with a
+// one-pixel raised bevel (the die panel and the board cells).
+void paintRaisedPanel(QPainter& p, const QWidget& w);
 
 // A panel in the button-face colour with a one-pixel raised bevel.
 class RaisedPanel final : public QWidget {

@@ -3,11 +3,11 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 
 #include "ui/fonts.h"
 #include "ui/frames.h"
 #include "ui/pictures.h"
+#include "ui/qt_util.h"
 
 namespace {
 
@@ -93,10 +93,6 @@ TInfo::TInfo(QWidget* parent)
 
 void TInfo::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* s = screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  quivalo::ui::centreOnScreen(*this);
   okButton_->setFocus();
 }

@@ -4,7 +4,6 @@
 // the event loop until a quit request or the main window closes.
 #include <QApplication>
 
-#include "game/platform.h"
 #include "ui/info_box.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
@@ -12,11 +11,6 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   quivalo::ui::installGermanTranslation(app);
-  // The application's help file, by name only; the help viewer looks it up
-  // next to the program and in the installed data folder.
-  app.setProperty("helpFile",
-                  QString::fromUtf8(quivalo::kHelpFileName.data(),
-                                    static_cast<qsizetype>(quivalo::kHelpFileName.size())));
 
   TMain main;
   TInfo info(&main);

@@ -17,6 +17,7 @@
 #include "ui/frames.h"
 #include "ui/help_viewer.h"
 #include "ui/info_box.h"
+#include "ui/qt_util.h"
 
 using quivalo::Colour;
 using quivalo::Image;
@@ -24,10 +25,6 @@ using quivalo::TimerId;
 using quivalo::ui::CellWidget;
 
 namespace {
-
-QString fromStd(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QLabel* fixedLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignment alignment) {
   auto* label = new QLabel(parent);
@@ -289,7 +286,7 @@ void TMain::mirror() {
   }
 
   if (all || s.FarbLabel != m.farbLabel) {
-    const QString colour = fromStd(s.FarbLabel);
+    const QString colour = quivalo::ui::toQString(s.FarbLabel);
     const QString name = colour.isEmpty() ? QString() : QStringLiteral("Am Zug: ") + colour;
     // A label sends a name change with a new text only while it has no
     // accessible name of its own: set the non-empty one of the two first,
@@ -304,7 +301,7 @@ void TMain::mirror() {
     m.farbLabel = s.FarbLabel;
   }
   if (all || s.Bemerkung != m.bemerkung) {
-    bemerkung_->setText(fromStd(s.Bemerkung));
+    bemerkung_->setText(quivalo::ui::toQString(s.Bemerkung));
     m.bemerkung = s.Bemerkung;
   }
 
@@ -316,7 +313,7 @@ void TMain::mirror() {
       spielerMenu_[i]->setChecked(item.Checked);
     }
     if (all || item.Caption != m.spielerCaption[i]) {
-      spielerMenu_[i]->setText(fromStd(item.Caption));
+      spielerMenu_[i]->setText(quivalo::ui::toQString(item.Caption));
       m.spielerCaption[i] = item.Caption;
     }
   }
@@ -493,7 +490,7 @@ void TMain::Info1Click() {
 
 void TMain::cellClicked(const CellWidget& cell) {
   if (const std::optional<Image> top = quivalo::topmostShown(game_.state(), cell.cell());
-      top && quivalo::BoardRules::clickable(*top)) {
+      top && quivalo::Moves::clickable(*top)) {
     game_.click(*top);
   }
   mirror();

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pictures.h"
 
-#include "board/geometry.h"
+#include "ui/board_pixels.h"
 
-#ifdef QUIVALO_HAVE_ASSETS
 #include "assets/assets.h"
-#endif
 
 namespace quivalo::ui {
 
@@ -20,13 +18,11 @@ QString resource(const QString& name) {
 }  // namespace
 
 void loadPictureResources() {
-#ifdef QUIVALO_HAVE_ASSETS
   static const bool loaded = [] {
     initAssets();
     return true;
   }();
   (void)loaded;
-#endif
 }
 
 QPixmap Pictures::load(const QString& name, qreal devicePixelRatio) {

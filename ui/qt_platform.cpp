@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt_platform.h"
 
+#include "ui/qt_util.h"
+
 #include <QDateTime>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <utility>
@@ -21,11 +22,7 @@ class ScreenCentredMessageBox final : public QMessageBox {
  protected:
   void showEvent(QShowEvent* event) override {
     QMessageBox::showEvent(event);
-    if (const QScreen* s = screen()) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(s->availableGeometry().center());
-      move(frame.topLeft());
-    }
+    centreOnScreen(*this);
   }
 };
 
@@ -56,16 +53,14 @@ void ConventionTimer::setInterval(std::uint32_t ms) {
 QtTimers::QtTimers(QObject* parent) {
   for (int i = 0; i < kTimerCount; ++i) {
     const std::string_view name = timerName(TimerId(i));
-    timers_[static_cast<std::size_t>(i)] = std::make_unique<ConventionTimer>(
+    timers_[at(TimerId(i))] = std::make_unique<ConventionTimer>(
         parent, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
   }
 }
 
 void QtTimers::setInterval(TimerId timer, std::uint32_t ms) { (*this)[timer].setInterval(ms); }
 
-ConventionTimer& QtTimers::operator[](TimerId timer) {
-  return *timers_[static_cast<std::size_t>(timer)];
-}
+ConventionTimer& QtTimers::operator[](TimerId timer) { return *timers_[at(timer)]; }
 
 MessageBoxDialog::MessageBoxDialog(QWidget* parent, std::function<void()> beforeShow)
     : parent_(parent), beforeShow_(std::move(beforeShow)) {}
@@ -75,8 +70,7 @@ void MessageBoxDialog::information(std::string_view text) {
     beforeShow_();
   }
   ScreenCentredMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                              QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                              QMessageBox::Ok, parent_);
+                              toQString(text), QMessageBox::Ok, parent_);
   box.setObjectName(QStringLiteral("InformationBox"));
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);

@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "board/board_rules.h"
 #include "board/geometry.h"
+#include "board/moves.h"
 #include "support/fixture.h"
 
 namespace quivalo {
@@ -46,8 +46,8 @@ TEST(Geometry, PositionsFromTheTables) {
     for (const BoardCell& b : boardCells()) {
       if (b.kind == c.kind && b.number == c.number &&
           (c.kind == CellKind::Track || b.colour == c.colour)) {
-        EXPECT_EQ(b.x(), c.x) << c.number;
-        EXPECT_EQ(b.y(), c.y) << c.number;
+        EXPECT_EQ(8 + 32 * b.column, c.x) << c.number;  // the window's pixel grid
+        EXPECT_EQ(8 + 32 * b.row, c.y) << c.number;
         found = true;
       }
     }
@@ -61,18 +61,6 @@ TEST(Geometry, EveryFieldIsNextToTheFollowingOne) {
     const auto b = fieldPlace(nextField(f));
     EXPECT_EQ(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]), 1) << f;
   }
-}
-
-TEST(Geometry, PointsMapToCellsAndTheGapsToNothing) {
-  const auto c = cellAtPoint(136 + 14, 328 + 14);
-  ASSERT_TRUE(c.has_value());
-  EXPECT_EQ(c->kind, CellKind::Track);
-  EXPECT_EQ(c->number, 1);
-  EXPECT_TRUE(cellAtPoint(136, 328).has_value());
-  EXPECT_TRUE(cellAtPoint(136 + 27, 328 + 27).has_value());
-  EXPECT_FALSE(cellAtPoint(136 + 28, 328 + 5).has_value());  // the gap between cells
-  EXPECT_FALSE(cellAtPoint(7, 300).has_value());
-  EXPECT_FALSE(cellAtPoint(168 + 10, 168 + 10).has_value());  // centre
 }
 
 TEST(Geometry, StacksPutPiecesAndFullSlotsOnTop) {
@@ -91,14 +79,14 @@ TEST(Geometry, StacksPutPiecesAndFullSlotsOnTop) {
 }
 
 TEST(Geometry, ClickActions) {
-  EXPECT_TRUE(BoardRules::clickable(Stein(Colour::Rot, 3)));
-  EXPECT_TRUE(BoardRules::clickable(HausVoll(Colour::Rot, 4)));
-  EXPECT_TRUE(BoardRules::clickable(ZielVoll(Colour::Rot, 3)));
-  EXPECT_FALSE(BoardRules::clickable(ZielVoll(Colour::Rot, 4)));
-  EXPECT_FALSE(BoardRules::clickable(Feld(3)));
-  EXPECT_FALSE(BoardRules::clickable(HausLeer(Colour::Rot, 4)));
-  EXPECT_FALSE(BoardRules::clickable(ZielLeer(Colour::Rot, 1)));
-  EXPECT_FALSE(BoardRules::clickable(Zahl(3)));
+  EXPECT_TRUE(Moves::clickable(Stein(Colour::Rot, 3)));
+  EXPECT_TRUE(Moves::clickable(HausVoll(Colour::Rot, 4)));
+  EXPECT_TRUE(Moves::clickable(ZielVoll(Colour::Rot, 3)));
+  EXPECT_FALSE(Moves::clickable(ZielVoll(Colour::Rot, 4)));
+  EXPECT_FALSE(Moves::clickable(Feld(3)));
+  EXPECT_FALSE(Moves::clickable(HausLeer(Colour::Rot, 4)));
+  EXPECT_FALSE(Moves::clickable(ZielLeer(Colour::Rot, 1)));
+  EXPECT_FALSE(Moves::clickable(Zahl(3)));
 }
 
 }  // namespace

@@ -9,12 +9,6 @@ namespace {
 
 using DriverTest = testing::GameTest;
 
-// Records when every roll is made and when every roll ends.
-struct RollLog {
-  std::vector<std::uint64_t> rollAt;
-  std::vector<std::uint64_t> endAt;
-};
-
 TEST_F(DriverTest, ComputerRollsFollowEachOther250MillisecondsApart) {
   game.SpielerMenu1Click();  // all four computer
   game.Neu1Click();

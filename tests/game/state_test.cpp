@@ -76,22 +76,6 @@ TEST(ImageNames, ThereAre264BoardImagesInSixFamilies) {
   EXPECT_EQ(counts[static_cast<int>(ImageKind::Zahl)], 6);
 }
 
-TEST(SlotMask, ReadsEveryPatternOfFourSlots) {
-  State s;
-  for (Colour c : kColours) {
-    for (unsigned pattern = 0; pattern < 16; ++pattern) {
-      for (int k = 1; k <= 4; ++k) {
-        s.setShown(HausVoll(c, k), (pattern >> (k - 1)) & 1u);
-        s.setShown(ZielLeer(c, k), (pattern >> (4 - k)) & 1u);
-      }
-      EXPECT_EQ(s.slotMask(HausVoll(c, 1)), pattern);
-      const unsigned reversed = ((pattern & 1u) << 3) | ((pattern & 2u) << 1) |
-                                ((pattern & 4u) >> 1) | ((pattern & 8u) >> 3);
-      EXPECT_EQ(s.slotMask(ZielLeer(c, 1)), reversed);
-    }
-  }
-}
-
 TEST(CellCodes, NamesAndNumbers) {
   EXPECT_EQ(static_cast<int>(Cell::Rot), 4);
   EXPECT_EQ(static_cast<int>(Cell::Gelb), 2);

@@ -24,21 +24,21 @@ struct Routine {
 class RoutineTable {
  public:
   RoutineTable() {
-    plain("FormCreate", &GameCore::FormCreate);
-    plain("NeuerWerfer", &GameCore::NeuerWerfer);
-    plain("WuerfelClick", &GameCore::WuerfelClick);
-    plain("KannNichtBtnClick", &GameCore::KannNichtBtnClick);
-    plain("Timer1Timer", &GameCore::Timer1Timer);
-    plain("Timer2Timer", &GameCore::Timer2Timer);
-    plain("Timer3Timer", &GameCore::Timer3Timer);
-    plain("Timer4Timer", &GameCore::Timer4Timer);
-    plain("Kommentar", &GameCore::Kommentar);
-    plain("Neu1Click", &GameCore::Neu1Click);
-    plain("leicht1Click", &GameCore::leicht1Click);
-    plain("schwer1Click", &GameCore::schwer1Click);
-    plain("Inhalt1Click", &GameCore::Inhalt1Click);
-    plain("Suchen1Click", &GameCore::Suchen1Click);
-    plain("Hilfebenutzen1Click", &GameCore::Hilfebenutzen1Click);
+    plain("FormCreate", &TurnCycle::FormCreate);
+    plain("NeuerWerfer", &TurnCycle::NeuerWerfer);
+    plain("WuerfelClick", &TurnCycle::WuerfelClick);
+    plain("KannNichtBtnClick", &TurnCycle::KannNichtBtnClick);
+    plain("Timer1Timer", &TurnCycle::Timer1Timer);
+    plain("Timer2Timer", &TurnCycle::Timer2Timer);
+    plain("Timer3Timer", &TurnCycle::Timer3Timer);
+    plain("Timer4Timer", &TurnCycle::Timer4Timer);
+    plain("Kommentar", &TurnCycle::Kommentar);
+    plain("Neu1Click", &TurnCycle::Neu1Click);
+    plain("leicht1Click", &TurnCycle::leicht1Click);
+    plain("schwer1Click", &TurnCycle::schwer1Click);
+    plain("Inhalt1Click", &TurnCycle::Inhalt1Click);
+    plain("Suchen1Click", &TurnCycle::Suchen1Click);
+    plain("Hilfebenutzen1Click", &TurnCycle::Hilfebenutzen1Click);
     for (Colour c : kColours) {
       const std::string word(info(c).word);
       const std::string number = std::to_string(playerNumber(c));
@@ -75,9 +75,9 @@ class RoutineTable {
   }
   // Handlers of the turn cycle, tidying, remarks and menus: members of the
   // game's core, called on that part of the game.
-  void plain(std::string name, void (GameCore::*member)()) {
+  void plain(std::string name, void (TurnCycle::*member)()) {
     add(std::move(name), 0, [member](Game& g, auto) {
-      GameCore& core = g;
+      TurnCycle& core = g;
       (core.*member)();
     });
   }

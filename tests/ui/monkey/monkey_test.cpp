@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "board/geometry.h"
 #include "game/invariants.h"
+#include "ui/board_pixels.h"
 #include "ui/cell_widget.h"
 #include "ui/info_box.h"
 #include "ui/main_window.h"
@@ -295,16 +295,16 @@ void MonkeyTest::monkey() {
       } else if (where < 5) {
         const auto& cells = quivalo::boardCells();
         const quivalo::BoardCell& cell = cells[rng.bounded(quint32(cells.size()))];
-        p = QPoint(cell.x() + 14, cell.y() + 14);
+        p = quivalo::ui::cellRect(cell).center();
       } else if (where < 8) {
         // A cell that shows a piece of the colour to move, as a person aims.
         std::vector<QPoint> own;
         const State& s = w.game().state();
         for (const quivalo::BoardCell& cell : quivalo::boardCells()) {
           const auto top = quivalo::topmostShown(s, cell);
-          if (top && quivalo::BoardRules::clickable(*top) &&
+          if (top && quivalo::Moves::clickable(*top) &&
               quivalo::partsOf(*top).colour == quivalo::colourOfPlayer(s.Werfer)) {
-            own.push_back(QPoint(cell.x() + 14, cell.y() + 14));
+            own.push_back(quivalo::ui::cellRect(cell).center());
           }
         }
         if (!own.empty()) {

@@ -93,9 +93,7 @@ class InfoBoxTest : public QObject {
     QCOMPARE(icon->parentWidget(), panel);
     QCOMPARE(icon->geometry(), QRect(8, 16, 33, 33));
     QVERIFY(icon->hasScaledContents());
-#ifdef QUIVALO_HAVE_ASSETS
     QCOMPARE(icon->pixmap().size(), QSize(32, 32));
-#endif
 
     QPushButton* ok = info.okButton();
     QCOMPARE(ok->objectName(), QStringLiteral("OKButton"));

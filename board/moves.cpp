@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/board_rules.h"
+#include "board/moves.h"
 
 namespace quivalo {
 
 namespace {
 
 // Number of track fields from n forward to the colour's last track field.
-// Blau's path ends at 40 and never passes on to field 1.
 int fieldsToLast(Colour c, int n) {
   const int d = info(c).last - n;
-  return d < 0 && c != Colour::Blau ? d + 40 : d;
+  return d < 0 && info(c).crossesSeam ? d + 40 : d;
 }
 
 // The cell where a move of r fields from track field n ends, or 0 when it
@@ -24,12 +23,12 @@ int targetCell(Colour c, int n, int r) {
   if (slot > 4) {
     return 0;
   }
-  return info(c).last + slot + info(c).shift;
+  return info(c).goalCell1 + slot - 1;
 }
 
 }  // namespace
 
-void BoardRules::SteinClick(Colour c, int n) {
+void Moves::SteinClick(Colour c, int n) {
   const ColourInfo& ci = info(c);
   if (s_.Dran(c) == 0 || s_.Augen == 0 || n < 1 || n > 40) {
     return;
@@ -74,7 +73,7 @@ void BoardRules::SteinClick(Colour c, int n) {
   }
 }
 
-void BoardRules::ZielVollClick(Colour c, int k) {
+void Moves::ZielVollClick(Colour c, int k) {
   const ColourInfo& ci = info(c);
   const int r = s_.Augen;
   if (s_.Dran(c) == 0 || r == 0 || k < 1 || k > 3 || r > 4 - k) {
@@ -104,7 +103,7 @@ void BoardRules::ZielVollClick(Colour c, int k) {
   }
 }
 
-void BoardRules::HausVollClick(Colour c, Image sender) {
+void Moves::HausVollClick(Colour c, Image sender) {
   const ColourInfo& ci = info(c);
   if (s_.Dran(c) == 0 || s_.Augen != 6 || shown(Stein(c, ci.start))) {
     return;
@@ -130,7 +129,7 @@ void BoardRules::HausVollClick(Colour c, Image sender) {
   s_.ErsterSchritt = 0;
 }
 
-void BoardRules::RausWurf(Colour mover, Image first, Image second, Image third) {
+void Moves::RausWurf(Colour mover, Image first, Image second, Image third) {
   if (s_.Augen != 1) {
     return;
   }
@@ -144,13 +143,13 @@ void BoardRules::RausWurf(Colour mover, Image first, Image second, Image third) 
   }
 }
 
-bool BoardRules::clickable(Image i) {
+bool Moves::clickable(Image i) {
   const ImageParts p = partsOf(i);
   return p.kind == ImageKind::Stein || p.kind == ImageKind::HausVoll ||
          (p.kind == ImageKind::ZielVoll && p.number <= 3);
 }
 
-void BoardRules::click(Image i) {
+void Moves::click(Image i) {
   if (!shown(i) || !clickable(i)) {
     return;
   }

@@ -4,13 +4,13 @@
 // whole move (leaving `Augen` at 0) or is refused and changes nothing.
 #pragma once
 
-#include "game/game_core.h"
+#include "game/turn_cycle.h"
 
 namespace quivalo {
 
-class BoardRules : public GameCore {
+class Moves : public TurnCycle {
  public:
-  using GameCore::GameCore;
+  using TurnCycle::TurnCycle;
 
   // SteinBlau1Click .. SteinGreen40Click: one step of colour c's piece on
   // track field n, followed by the step from the field reached.

@@ -25,14 +25,14 @@ struct Stats {
   std::uint64_t knockOuts = 0;  // pieces sent home, on the track and on start fields
 };
 
-class GameCore {
+class TurnCycle {
  public:
   // Creates the game as the window does: creation values, Timer2, Timer3 and
   // Timer4 started, then FormCreate.
-  explicit GameCore(Platform platform);
-  GameCore(const GameCore&) = delete;
-  GameCore& operator=(const GameCore&) = delete;
-  ~GameCore() = default;
+  explicit TurnCycle(Platform platform);
+  TurnCycle(const TurnCycle&) = delete;
+  TurnCycle& operator=(const TurnCycle&) = delete;
+  ~TurnCycle() = default;
 
   const State& state() const { return s_; }
   // Direct access for tests and tools that set up a position.
