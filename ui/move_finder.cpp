@@ -35,7 +35,7 @@ bool MoveFinder::personRollWaits(const State& s) {
 
 bool MoveFinder::wouldMove(const State& s, const BoardCell& cell) {
   const std::optional<Image> top = topmostShown(s, cell);
-  if (s.Augen == 0 || !top || !BoardRules::clickable(*top)) {
+  if (s.Augen == 0 || !top || !Moves::clickable(*top)) {
     return false;
   }
   scratch_.state() = s;

@@ -22,6 +22,7 @@ for f in ./usr/bin/quivalo ./usr/share/applications/org.quivalo.Quivalo.desktop 
   "./usr/share/quivalo/Hilfe zu Quivalo.HLP" ./usr/share/doc/quivalo/copyright; do
   grep -qF "$f" <<<"$contents" || fail "package lacks $f"
 done
+! grep -q quivalo-scenario <<<"$contents" || fail "the package holds the developers' scenario tool"
 dpkg-deb -x "$deb" "$work/root"
 if readelf -S "$work/root/usr/bin/quivalo" | grep -q '\.symtab'; then
   fail "the packaged program is not stripped"

@@ -14,12 +14,12 @@
 
 #include "game/random.h"
 #include "game/virtual_host.h"
+#include "ui/board_pixels.h"
 #include "window_support.h"
 
 using quivalo::Colour;
 using quivalo::State;
 using quivalo::ui::CellWidget;
-using window_test::cellCentre;
 using window_test::clickClient;
 
 namespace {
@@ -147,7 +147,7 @@ class KeyboardTest : public QObject {
     for (const quivalo::BoardCell& cell : quivalo::boardCells()) {
       w.game().state() = start;
       w.mirror();
-      clickClient(w, cellCentre(cell.x(), cell.y()));
+      clickClient(w, quivalo::ui::cellRect(cell).center());
       if (w.game().state().Augen == 0) {
         mouseMoves[CellWidget::nameOf(cell)] = boardOf(w.game().state());
       }
