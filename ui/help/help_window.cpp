@@ -63,25 +63,19 @@ Dieses Fenster zeigt die Hilfe zu Quivalo. Es kann offen bleiben, während Sie s
 - Die Esc-Taste schließt das Fenster.
 )"_s;
 
-// Pages are named by URL, "thema:Title", so that a link [..](<Title>) in a
-// page resolves against the page shown to another page of the help.
-QUrl pageUrl(const QString& title) {
-  QUrl url(u"thema:"_s);
-  url.setPath(title);
-  return url;
-}
-
 // Lower case without accents, so that a search for "wurfel" finds "Würfel".
 QString folded(const QString& text) {
   QString s = text.normalized(QString::NormalizationForm_D).toCaseFolded();
   return s.removeIf([](QChar c) { return c.isMark(); });
 }
 
+// Pages are named by URL, "thema:Title", so that a link [..](<Title>) in a
+// page resolves against the page shown to another page of the help.
 const HelpTopic* pageOf(const QList<HelpTopic>& pages, const QUrl& url) {
-  const auto it = std::find_if(pages.begin(), pages.end(), [&](const HelpTopic& t) {
-    return url.scheme() == u"thema"_s && t.title == url.path();
-  });
-  return it != pages.end() ? &*it : nullptr;
+  for (const HelpTopic& t : pages) {
+    if (url.scheme() == u"thema"_s && t.title == url.path()) return &t;
+  }
+  return nullptr;
 }
 
 // A text browser that loads only the help's own pages. Anything else a page
@@ -177,7 +171,8 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
   layout->addWidget(tabs_, 0, 0);
   layout->addWidget(pageView_, 0, 1);
   layout->addWidget(back, 1, 0, Qt::AlignLeft);
-  layout->setColumnStretch(1, 2);  // the page gets two thirds of the width
+  layout->setColumnStretch(0, 2);  // the page gets the larger part of the width
+  layout->setColumnStretch(1, 3);
   resize(720, 500);
 
   connect(contentsList_, &QListWidget::currentTextChanged, this, &HelpWindow::showPage);
@@ -259,7 +254,8 @@ void HelpWindow::reload() {
 }
 
 void HelpWindow::showPage(const QString& title) {
-  const QUrl url = pageUrl(title);
+  QUrl url(u"thema:"_s);
+  url.setPath(title);
   if (pageOf(pages_, url) == nullptr) return;
   // A link to the page shown adds nothing to the history.
   pageView_->source() == url ? pageView_->reload()
