@@ -4,12 +4,8 @@
 #pragma once
 
 #include <QPointer>
-#include <QStringList>
 
-#include "game/platform.h"
 #include "ui/help/help_window.h"
-
-class QWidget;
 
 namespace quivalo {
 
@@ -17,17 +13,15 @@ class QtHelpViewer final : public HelpViewer {
  public:
   // The window is shown above `owner` (which may be null) and looks for the
   // help file in `folders`.
-  explicit QtHelpViewer(QWidget* owner = nullptr, QStringList folders = defaultHelpFolders());
-  ~QtHelpViewer() override;
-  QtHelpViewer(const QtHelpViewer&) = delete;
-  QtHelpViewer& operator=(const QtHelpViewer&) = delete;
+  explicit QtHelpViewer(QWidget* owner = nullptr, QStringList folders = defaultHelpFolders())
+      : owner_(owner), folders_(std::move(folders)) {}
+  ~QtHelpViewer() override { delete window_.data(); }
+  Q_DISABLE_COPY_MOVE(QtHelpViewer)
 
-  // Contents: topic list and first page; Search: keyword search with an
-  // empty field; HelpOnHelp: the window's own page on how to use it.
-  void help(HelpRequest request) override;
-
-  // The help window, or null before the first request.
-  HelpWindow* window() const { return window_; }
+  void help(HelpRequest request) override {
+    if (!window_) window_ = new HelpWindow(folders_, owner_.data());
+    window_->request(request);
+  }
 
  private:
   QPointer<QWidget> owner_;

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The help, offscreen: bad help files give a notice; only links between topics
+// are followed and Back returns; the search ignores umlauts; Esc closes; F1 in
+// the game asks for the contents; the shipped help's links and die figures.
+#include <QDesktopServices>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <algorithm>
+#include <array>
+
+#include "game/random.h"
+#include "ui/help/help_window.h"
+#include "ui/main_window.h"
+
+using namespace Qt::StringLiterals;
+using quivalo::HelpRequest;
+using quivalo::HelpWindow;
+
+namespace {
+
+const QString kShipped = QFileInfo(QString::fromUtf8(QUIVALO_HELP_FILE)).absolutePath();
+
+// Writes the help file into `folder`, unless `bytes` is null.
+void writeHelp(const QTemporaryDir& folder, const QByteArray& bytes) {
+  QFile file(folder.filePath(u"Hilfe zu Quivalo.HLP"_s));
+  if (!bytes.isNull() && !(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()))
+    qFatal("cannot write the help file");
+}
+
+// Clicks the first place the page shows `text`, as a person would.
+void click(QWidget* w, const QString& text) {
+  auto* browser = w->findChild<QTextBrowser*>();
+  QTextCursor at = browser->document()->find(text);
+  at.setPosition(at.selectionStart() + 1);
+  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(at).center());
+}
+
+int die(std::uint32_t t) { return int(quivalo::draw(t, 6)) + 1; }
+
+// Records every address handed to the desktop to open, and every help request.
+class Recorder : public QObject, public quivalo::HelpViewer {
+  Q_OBJECT
+ public:
+  void help(HelpRequest request) override { requests.push_back(request); }
+  std::vector<HelpRequest> requests;
+  QList<QUrl> urls;
+ public Q_SLOTS:
+  void open(const QUrl& url) { urls.append(url); }
+};
+
+}  // namespace
+
+class HelpTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void badFilesGiveANotice_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");  // part of the page shown
+    QTest::newRow("missing") << QByteArray() << u"wurde nicht gefunden"_s;
+    QTest::newRow("empty") << QByteArray("") << u"enthält kein Thema"_s;
+    QTest::newRow("no heading") << QByteArray("Text\n## Unterthema\n") << u"enthält kein Thema"_s;
+    QTest::newRow("invalid UTF-8") << QByteArray("# T\nW\xfcrfel\n") << u"keine Textdatei"_s;
+    QTest::newRow("binary") << QByteArray("# T\n\0\1\2\3\xe2\x82\xac", 11) << u"keine Textdatei"_s;
+    QTest::newRow("over the limit") << "# T\n" + QByteArray(65 * 1024, 'x') << u"zu groß"_s;
+    // Just under the limit one word takes Qt long to lay out, but not for ever.
+    QTest::newRow("very long line") << "# Lang\n" + QByteArray(60 * 1024, 'x') << u"Lang"_s;
+  }
+
+  void badFilesGiveANotice() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    writeHelp(dir, bytes);
+    HelpWindow w({dir.path()});
+    w.request(HelpRequest::Contents);
+    w.request(HelpRequest::Search);
+    w.grab();  // lays the page out and paints it
+    const QString text = w.findChild<QTextBrowser*>()->toPlainText();
+    QVERIFY2(text.contains(shown), qPrintable(text.left(200)));
+    w.request(HelpRequest::HelpOnHelp);  // works whatever the file
+    QCOMPARE(w.pageTitle(), u"Hilfe benutzen"_s);
+  }
+
+  void onlyLinksBetweenTopicsAreFollowedAndBackReturns() {
+    QTemporaryDir dir;
+    const QString file = QUrl::fromLocalFile(QString::fromUtf8(QUIVALO_HELP_FILE)).url();
+    writeHelp(dir,
+              u"# Eins\n[Netz](https://example.invalid/) [Datei](%1) [Ordner](bild.png) "
+              "[hier](<Eins>) [Zwei](<Zwei>)\n\n![Bild](%1)\n# Zwei\nZwei.\n"_s.arg(file)
+                  .toUtf8());
+    Recorder desktop;
+    const QStringList schemes{u"http"_s, u"https"_s, u"file"_s};
+    for (const QString& scheme : schemes) QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+    HelpWindow w({dir.path()});
+    w.request(HelpRequest::Contents);
+    w.grab();  // lays the page out, with its picture
+    const QVariant image = w.findChild<QTextBrowser*>()->document()->resource(1, QUrl(file));
+    QVERIFY(image.value<QImage>().isNull() && image.toByteArray().isEmpty());
+    auto* back = w.findChild<QPushButton*>();
+    for (const QString& link : {u"Netz"_s, u"Datei"_s, u"Ordner"_s, u"hier"_s}) click(&w, link);
+    QVERIFY(w.pageTitle() == u"Eins"_s && !back->isEnabled());
+    click(&w, u"Zwei"_s);
+    QCOMPARE(w.pageTitle(), u"Zwei"_s);
+    back->click();
+    QVERIFY(w.pageTitle() == u"Eins"_s && !back->isEnabled());
+    QCOMPARE(w.findChild<QListWidget*>(u"contentsList"_s)->currentRow(), 0);
+    for (const QString& scheme : schemes) QDesktopServices::unsetUrlHandler(scheme);
+    QVERIFY2(desktop.urls.isEmpty(), qPrintable(desktop.urls.value(0).url()));
+  }
+
+  void searchStartsEmptyAndIgnoresUmlautsEscCloses() {
+    HelpWindow w({kShipped});
+    w.request(HelpRequest::Search);
+    auto* edit = w.findChild<QLineEdit*>();
+    auto* list = w.findChild<QListWidget*>(u"keywordList"_s);
+    QVERIFY(edit->text().isEmpty() && w.focusWidget() == edit);
+    QTest::keyClicks(edit, u"wurfel"_s);
+    for (const QListWidgetItem* item : list->findItems(u"*"_s, Qt::MatchWildcard))
+      QCOMPARE(item->isHidden(), !item->text().contains(u"würfel"_s, Qt::CaseInsensitive));
+    QTest::keyClick(edit, Qt::Key_Return);  // opens the topic the first entry found names
+    QVERIFY(list->currentItem() && list->currentItem()->text().endsWith(u" – "_s + w.pageTitle()));
+    w.request(HelpRequest::Search);
+    QVERIFY(edit->text().isEmpty());
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
+  }
+
+  void f1InTheGameAsksForTheContents() {
+    Recorder help;
+    TMain w(nullptr, &help);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F1);
+    QVERIFY(help.requests == std::vector<HelpRequest>{HelpRequest::Contents});
+  }
+
+  // The shipped help: every link leads to a topic, and each figure it gives
+  // about the die is the formula's, counted over every millisecond of a day
+  // (the clock starts again at midnight).
+  void theShippedHelpIsRight() {
+    const quivalo::HelpFile help = quivalo::readHelpFile({kShipped});
+    QVERIFY2(help.problem.isEmpty(), qPrintable(help.problem));
+    QString text = u"\n"_s;  // each topic starts on a line "# Title"
+    for (const auto& t : help.topics) text += t.markdown;
+    static const QRegularExpression link(uR"(\]\(([^)]*)\))"_s);
+    for (const auto& m : link.globalMatch(text)) {
+      const QString to = m.captured(1);
+      QVERIFY2(to.startsWith(u'<') && text.contains(u"\n# "_s + to.sliced(1).chopped(1) + u'\n'),
+               qPrintable(to));
+    }
+    const QLocale german(QLocale::German);
+    const std::uint32_t noon = quivalo::msOfDay(12, 0, 0, 0);
+    QVERIFY(text.contains(u"um 12:00:00,000 Uhr UTC (t = %1) zeigt zum Beispiel eine %2."_s.arg(
+        german.toString(noon), QString::number(die(noon)))));
+    constexpr std::uint32_t kMsPerDay = 86'400'000;
+    constexpr std::array<std::uint32_t, 5> kGaps{250, 251, 252, 253, 254};  // the computer's rolls
+    std::array<std::uint32_t, 6> faces{};
+    // For each gap: the next roll the same, one less (a 6 after a 1), another, across midnight.
+    std::array<std::array<std::uint32_t, 4>, kGaps.size()> next{};
+    for (std::uint32_t t = 0; t < kMsPerDay; ++t) {
+      const int a = die(t);
+      ++faces[std::size_t(a - 1)];
+      for (std::size_t g = 0; g < kGaps.size(); ++g) {
+        const int b = die((t + kGaps[g]) % kMsPerDay);
+        ++next[g][b == a ? 0 : b == (a == 1 ? 6 : a - 1) ? 1 : t + kGaps[g] < kMsPerDay ? 2 : 3];
+      }
+    }
+    const auto [fewest, most] = std::minmax_element(faces.begin(), faces.end());
+    QVERIFY(text.contains(
+        u"jede zwischen %1- und %2-mal"_s.arg(german.toString(*fewest), german.toString(*most))));
+    const auto pc = [&](std::uint32_t n) { return german.toString(100.0 * n / kMsPerDay, 'f', 1); };
+    for (std::size_t g = 0; g < kGaps.size(); ++g) {
+      const QString row = u"| %1 ms | %2 % | %3 % |"_s.arg(QString::number(kGaps[g]),
+                                                           pc(next[g][0]), pc(next[g][1]));
+      QVERIFY2(text.contains(row) && next[g][2] == 0, qPrintable(row));
+    }
+  }
+};
+
+QTEST_MAIN(HelpTest)
+#include "help_test.moc"
