@@ -29,11 +29,13 @@
 using namespace quivalo;
 using namespace quivalo::testing;
 
+// Virtual time one input may spend, so that every input runs quickly.
+constexpr std::uint64_t kMaxVirtualMs = 3 * 60'000;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::size_t pos = 0;
   auto byte = [&]() -> std::uint32_t { return pos < size ? data[pos++] : 0; };
   auto u16 = [&] { return (byte() << 8) | byte(); };
-  constexpr std::uint64_t kMaxVirtualMs = 3 * 60'000;  // so that every input runs quickly
   Driver d(byte() % 41, 0x5EED);
   d.afterEvent = [&d](Action a, int arg) {
     const auto bad = d.check();

@@ -23,16 +23,6 @@ using namespace quivalo::testing;
 
 namespace {
 
-// Drops the offscreen platform's notes on what it cannot do (raising the
-// help window, size hints).
-QtMessageHandler previousHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type != QtWarningMsg || (!text.contains(QStringLiteral("does not support raise()")) &&
-                               !text.contains(QStringLiteral("propagateSizeHints")))) {
-    previousHandler(type, context, text);
-  }
-}
-
 void clickAt(TMain& w, QPoint p) {
   QTest::mouseClick(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, w.client()->mapTo(&w, p));
 }
@@ -64,7 +54,6 @@ class MonkeyTest : public QObject {
 };
 
 void MonkeyTest::monkey() {
-  previousHandler = qInstallMessageHandler(quietHandler);
   const int seconds = qEnvironmentVariableIntValue("QUIVALO_MONKEY_SECONDS") > 0
                           ? qEnvironmentVariableIntValue("QUIVALO_MONKEY_SECONDS")
                           : 20;
