@@ -159,8 +159,6 @@ HeadlessResult playHeadless(const HeadlessOptions& o) {
     r.winner = testing::winnerOf(d.host.dialogs().back());
   }
   r.rolls = d.game.stats().rolls;
-  r.knockOuts = d.game.stats().knockOuts;
-  r.virtualMs = d.host.now();
   return r;
 }
 

@@ -115,9 +115,7 @@ struct HeadlessOptions {
 struct HeadlessResult {
   std::optional<Colour> winner;  // none if the roll cap was reached first
   std::uint64_t rolls = 0;
-  std::uint64_t knockOuts = 0;
   std::uint64_t events = 0;
-  std::uint64_t virtualMs = 0;
 };
 
 // One game: players and strength set through the menu, "Neu" at the given

@@ -70,7 +70,10 @@ void MonkeyTest::monkey() {
   auto check = [&](const char* when) {
     QString bad = windowMismatch(w);
     for (const std::string& v : checkInvariants(s)) {
-      bad += QStringLiteral("; ") + QString::fromStdString(v);
+      bad += (bad.isEmpty() ? QString() : QStringLiteral("; ")) + QString::fromStdString(v);
+    }
+    if (info.isVisible() && QApplication::activeModalWidget() == nullptr) {
+      bad += QStringLiteral("; the about box is shown without being modal");
     }
     if (!bad.isEmpty() && failures.size() < 20) {
       failures
@@ -97,7 +100,9 @@ void MonkeyTest::monkey() {
       winnerBoxes += box != nullptr ? 1 : 0;
       aboutBoxes += m == &info ? 1 : 0;
       const auto winner = winnerOf(box != nullptr ? box->text().toStdString() : std::string());
-      if (m != nullptr && m != &info && (!winner || !laneFull(s, *winner))) {
+      if (m != nullptr && m != &info &&
+          (!winner || !laneFull(s, *winner) ||
+           box->windowTitle() != QStringLiteral("Information"))) {
         failures << QStringLiteral("a modal window other than a winner's message: ") +
                         (box != nullptr ? box->text() : m->objectName());
       }
