@@ -14,14 +14,14 @@
 
 namespace quivalo::testing {
 
-// Runs the consistency check after every event of a headless game and keeps
-// the first violation.
+// Runs the consistency check, host included, after every event of a headless
+// game and keeps the first violation.
 struct InvariantWatch {
   std::size_t violations = 0;
   std::string first;
   std::function<void(const Game&, const VirtualHost&)> callback() {
-    return [this](const Game& g, const VirtualHost&) {
-      const auto bad = checkInvariants(g.state());
+    return [this](const Game& g, const VirtualHost& h) {
+      const auto bad = checkWithHost(g.state(), h, 0);
       if (!bad.empty() && violations++ == 0) {
         first = bad.front();
       }
