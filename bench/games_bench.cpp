@@ -3,7 +3,7 @@
 // traffic: every computer roll, every tidying pass and every win check.
 #include <benchmark/benchmark.h>
 
-#include "computer/headless.h"
+#include "support/driver.h"
 
 namespace quivalo {
 namespace {

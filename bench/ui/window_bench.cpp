@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <string>
 
+#include "support/position.h"
 #include "ui/help/help_window.h"
 #include "ui/info_box.h"
 #include "ui/main_window.h"
@@ -91,48 +92,18 @@ class FirstFrameWatcher final : public QObject {
 // A position in the middle of a game: pieces of every colour on the track,
 // some in goal lanes, Blau to move with a four rolled, and a remark showing.
 void setUpMiddleGame(quivalo::Game& game) {
-  using namespace quivalo;
-  State& s = game.state();
-  auto leaveHouse = [&s](Colour c, int slot) {
-    s.setShown(HausVoll(c, slot), false);
-    s.setShown(HausLeer(c, slot), true);
-  };
-  auto onTrack = [&s](Colour c, int field) {
-    s.setShown(Feld(field), false);
-    s.setShown(Stein(c, field), true);
-    s.cell(field) = info(c).code;
-  };
-  auto inGoal = [&s](Colour c, int slot) {
-    s.setShown(ZielLeer(c, slot), false);
-    s.setShown(ZielVoll(c, slot), true);
-    s.cell(info(c).goalCell1 + slot - 1) = info(c).code;
-  };
-  // Houses emptied from the back of each colour's fill order, so that they
-  // stay packed and the tidying leaves them alone.
-  leaveHouse(Colour::Blau, 1);
-  leaveHouse(Colour::Blau, 2);
-  onTrack(Colour::Blau, 3);
-  onTrack(Colour::Blau, 17);
-  leaveHouse(Colour::Rot, 2);
-  leaveHouse(Colour::Rot, 4);
-  leaveHouse(Colour::Rot, 1);
-  onTrack(Colour::Rot, 14);
-  onTrack(Colour::Rot, 27);
-  inGoal(Colour::Rot, 4);
-  leaveHouse(Colour::Gelb, 4);
-  onTrack(Colour::Gelb, 25);
-  leaveHouse(Colour::Green, 3);
-  leaveHouse(Colour::Green, 1);
-  onTrack(Colour::Green, 36);
-  inGoal(Colour::Green, 3);
-
-  s.Augen = 4;
-  s.ErsterSchritt = 1;
-  s.Versuche = 0;
-  s.setShown(Zahl(4), true);
-  s.WuerfelEnabled = false;
-  s.KannNichtBtnEnabled = true;
-  s.Bemerkung = "Tschüüüüüüs.";
+  using quivalo::Colour;
+  quivalo::testing::Position(game.state())
+      .piece(Colour::Blau, 3)
+      .piece(Colour::Blau, 17)
+      .piece(Colour::Rot, 14)
+      .piece(Colour::Rot, 27)
+      .goal(Colour::Rot, 4)
+      .piece(Colour::Gelb, 25)
+      .piece(Colour::Green, 36)
+      .goal(Colour::Green, 3)
+      .turn(Colour::Blau, 4, 0);
+  game.state().Bemerkung = "Tschüüüüüüs.";
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "computer/headless.h"
+#include "support/driver.h"
 #include "support/fixture.h"
 
 namespace quivalo {

@@ -4,7 +4,7 @@
 // event, timer firings included, and any violation aborts.
 //
 // Layout: four header bytes, then operations, each an opcode byte (taken
-// modulo kOpCount) and its operand bytes; missing bytes read as 0.
+// modulo 13) and its operand bytes; missing bytes read as 0.
 //   header: host jitter (b0 % 41 ms); players and strength (bit k of b1: colour
 //           k+1 played by a person; bit 4: "leicht"; bit 5: start with "Neu");
 //           time of day from b2 and b3
@@ -20,245 +20,104 @@
 //   10 the clock is set so that a roll gives 1 byte % 6 + 1, then the dice button
 //   11 time moves on (1 byte: ms)
 //   12 time runs until nobody but a person can go on (at most 60 s)
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-#include "board/geometry.h"
-#include "computer/game.h"
-#include "game/random.h"
-#include "game/virtual_host.h"
-#include "soak/window_checks.h"
-
-namespace {
+#include "support/driver.h"
+#include "support/position.h"
 
 using namespace quivalo;
+using namespace quivalo::testing;
 
-constexpr int kOpCount = 13;
 // Virtual time one input may spend, so that every input runs quickly.
 constexpr std::uint64_t kMaxVirtualMs = 3 * 60'000;
 
-class Bytes {
- public:
-  Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool empty() const { return pos_ >= size_; }
-  std::uint32_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-  std::uint32_t u16() { return (byte() << 8) | byte(); }
-  std::uint32_t u32() { return (u16() << 16) | u16(); }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t pos_ = 0;
-};
-
-class Run final : public TimerTarget {
- public:
-  explicit Run(std::uint32_t jitter) : host_(jitter, 0x5EED), game_(host_.platform()) {
-    host_.setTarget(this);
-  }
-
-  void onTimer(TimerId timer) override {
-    game_.onTimer(timer);
-    check(timerName(timer));
-  }
-
-  void play(Bytes& in);
-  // One line on what the input did, for looking at seeds.
-  void summary() const {
-    std::fprintf(stderr, "rolls %llu, virtual %llu ms, congratulations %zu, Werfer %d\n",
-                 static_cast<unsigned long long>(game_.stats().rolls),
-                 static_cast<unsigned long long>(host_.now()), host_.dialogs().size(),
-                 int(s().Werfer));
-  }
-
- private:
-  const State& s() const { return game_.state(); }
-  void check(std::string_view event);
-  void advance(std::uint64_t ms);
-  void neu();
-  bool personWaits() const;
-
-  VirtualHost host_;
-  Game game_;
-  std::size_t dialogsAtNeu_ = 0;
-};
-
-void Run::check(std::string_view event) {
-  const auto bad = soak::checkAll(s(), host_, host_.dialogs().size() - dialogsAtNeu_);
-  if (bad.empty()) {
-    return;
-  }
-  std::fprintf(stderr, "violation after %.*s at t=%llu:\n", static_cast<int>(event.size()),
-               event.data(), static_cast<unsigned long long>(host_.now()));
-  for (const std::string& b : bad) {
-    std::fprintf(stderr, "  %s\n", b.c_str());
-  }
-  std::abort();
-}
-
-void Run::advance(std::uint64_t ms) {
-  const std::uint64_t room = host_.now() < kMaxVirtualMs ? kMaxVirtualMs - host_.now() : 0;
-  host_.advance(ms < room ? ms : room);
-}
-
-void Run::neu() {
-  dialogsAtNeu_ = host_.dialogs().size();
-  game_.Neu1Click();
-}
-
-// No computer timer runs and the game waits at the dice button or for a move.
-bool Run::personWaits() const {
-  for (Colour c : kColours) {
-    if (s().intervalOf(computerTimer(c)) != 0) {
-      return false;
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::size_t pos = 0;
+  auto byte = [&]() -> std::uint32_t { return pos < size ? data[pos++] : 0; };
+  auto u16 = [&] { return (byte() << 8) | byte(); };
+  Driver d(byte() % 41, 0x5EED);
+  d.afterEvent = [&d](Action a, int arg) {
+    const auto bad = d.check();
+    for (const std::string& b : bad) {
+      std::fprintf(stderr, "violation after %s at t=%llu: %s\n", describe(a, arg).c_str(),
+                   static_cast<unsigned long long>(d.host.now()), b.c_str());
     }
-  }
-  return s().Augen != 0 || (s().WuerfelEnabled && s().intervalOf(TimerId::Timer1) == 0);
-}
+    if (!bad.empty()) {
+      std::abort();
+    }
+  };
+  auto advance = [&d](std::uint64_t ms) {
+    d.host.advance(std::min(ms, kMaxVirtualMs - std::min(kMaxVirtualMs, d.host.now())));
+  };
 
-void Run::play(Bytes& in) {
-  const std::uint32_t players = in.byte();
-  const std::uint32_t tod = in.u16() * 1'319u;
-  for (Colour c : kColours) {
-    const bool person = (players >> index(c)) & 1u;
-    if (s().SpielerMenu[static_cast<std::size_t>(index(c))].Checked != person) {
-      game_.SpielerMenuClick(c);
+  const std::uint32_t players = byte();
+  for (int i = 0; i < 4; ++i) {
+    if (d.s().SpielerMenu[static_cast<std::size_t>(i)].Checked != (((players >> i) & 1u) != 0)) {
+      d.apply(Action::Menu, 1 + i);
     }
   }
   if (players & 0x10u) {
-    game_.leicht1Click();
+    d.apply(Action::Menu, 5);
   }
-  host_.setTimeOfDay(tod % VirtualHost::kDayMs);
+  d.host.setTimeOfDay(u16() * 1'319u % VirtualHost::kDayMs);
   if (players & 0x20u) {
-    neu();
+    d.apply(Action::Menu, 0);
   }
-  check("set-up");
-
-  while (!in.empty()) {
-    const std::uint32_t op = in.byte() % kOpCount;
-    switch (op) {
+  while (pos < size) {
+    switch (const std::uint32_t op = byte() % 13; op) {
       case 0:
-        game_.click(Image(in.u16() % kBoardImageCount));
+        d.apply(Action::ClickImage, static_cast<int>(u16()));
         break;
       case 1:
-        if (auto top = topmostShown(s(), boardCells()[in.byte() % kCellCount])) {
-          game_.click(*top);
-        }
+        d.apply(Action::ClickCell, static_cast<int>(byte()));
         break;
       case 2:
-        if (s().WuerfelEnabled) {
-          game_.WuerfelClick();
-        }
-        break;
       case 3:
-        if (s().KannNichtBtnEnabled) {
-          game_.KannNichtBtnClick();
-        }
+        d.apply(op == 2 ? Action::Roll : Action::KannNicht);
         break;
       case 4:
-        switch (const std::uint32_t item = in.byte() % 11; item) {
-          case 0:
-            neu();
-            break;
-          case 1:
-          case 2:
-          case 3:
-          case 4:
-            game_.SpielerMenuClick(colourOfPlayer(static_cast<int>(item)));
-            break;
-          case 5:
-            game_.leicht1Click();
-            break;
-          case 6:
-            game_.schwer1Click();
-            break;
-          case 7:
-            game_.Inhalt1Click();
-            break;
-          case 8:
-            game_.Suchen1Click();
-            break;
-          case 9:
-            game_.Hilfebenutzen1Click();
-            break;
-          default:
-            return;  // Beenden
+        if (const std::uint32_t item = byte() % 11; item == 10) {
+          return 0;  // Beenden
+        } else {
+          d.apply(Action::Menu, static_cast<int>(item));
         }
         break;
-      case 5: {
-        // A running timer may be the next to fire on a busy event loop.
-        const auto t = TimerId(in.byte() % kTimerCount);
-        if (s().intervalOf(t) != 0) {
-          onTimer(t);
-          continue;  // checked in onTimer
-        }
+      case 5:
+        d.apply(Action::Timer, static_cast<int>(byte()));
         break;
-      }
       case 6:
-        host_.setTimeOfDay(in.u32() % VirtualHost::kDayMs);
+        d.host.setTimeOfDay(((u16() << 16) | u16()) % VirtualHost::kDayMs);
         break;
       case 7:
-        advance(in.u16() % 8'192);
-        continue;  // every firing was checked
-      case 8:
-        if (host_.nextDue() <= kMaxVirtualMs) {
-          host_.fireNext(kMaxVirtualMs);
-        }
-        continue;
-      case 9: {
-        const Colour c = colourOfPlayer(s().Werfer);
-        const std::uint32_t offset = in.byte();
-        for (std::uint32_t k = 0; k < 47 && s().Augen != 0; ++k) {
-          const std::uint32_t j = (offset + k) % 47;
-          game_.click(j < 4   ? HausVoll(c, int(j) + 1)
-                      : j < 7 ? ZielVoll(c, int(j) - 3)
-                              : Stein(c, int(j) - 6));
-        }
-        break;
-      }
-      case 10: {
-        const std::uint32_t pips = in.byte() % 6 + 1;
-        std::uint32_t t = host_.msSinceMidnightUtc();
-        for (;;) {
-          std::uint32_t seed = t;
-          if (draw(seed, 6) + 1 == pips) {
-            break;
-          }
-          t = (t + 1) % VirtualHost::kDayMs;
-        }
-        host_.setTimeOfDay(t);
-        if (s().WuerfelEnabled) {
-          game_.WuerfelClick();
-        }
-        break;
-      }
       case 11:
-        advance(in.byte());
-        continue;
+        advance(op == 7 ? u16() % 8'192 : byte());
+        break;
+      case 8:
+        d.host.fireNext(kMaxVirtualMs);
+        break;
+      case 9:
+        d.apply(Action::Move, static_cast<int>(byte()));
+        break;
+      case 10: {
+        const int pips = static_cast<int>(byte() % 6) + 1;
+        const std::uint32_t t = timeForDie(pips, d.host.timeOfDay());
+        d.host.setTimeOfDay(t < VirtualHost::kDayMs ? t : timeForDie(pips));
+        d.apply(Action::Roll);
+        break;
+      }
       default: {
-        const std::uint64_t end = host_.now() + 60'000;
-        while (!personWaits() && host_.now() < end && host_.now() < kMaxVirtualMs &&
-               host_.fireNext(end)) {
+        const std::uint64_t end = std::min(d.host.now() + 60'000, kMaxVirtualMs);
+        while (!d.personWaits() && d.host.fireNext(end)) {
         }
-        continue;
       }
     }
-    check("op " + std::to_string(op));
   }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Bytes in(data, size);
-  Run run(in.byte() % 41);
-  run.play(in);
-  static const bool verbose = std::getenv("QUIVALO_FUZZ_VERBOSE") != nullptr;
-  if (verbose) {
-    run.summary();
+  if (std::getenv("QUIVALO_FUZZ_VERBOSE") != nullptr) {
+    std::fprintf(stderr, "rolls %llu, virtual %llu ms, congratulations %zu, Werfer %d\n",
+                 static_cast<unsigned long long>(d.game.stats().rolls),
+                 static_cast<unsigned long long>(d.host.now()), d.host.dialogs().size(),
+                 int(d.s().Werfer));
   }
   return 0;
 }

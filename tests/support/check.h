@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The consistency check that every kind of test runs after every event.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "game/state.h"
+#include "game/virtual_host.h"
+
+namespace quivalo {
+
+// Pieces of colour c on the board: full house slots, track images, full goal slots.
+int pieceCount(const State& s, Colour c);
+
+// Everything that must hold in the state between events: four pieces a colour,
+// the board array agreeing with the images, one colour to move, a pending roll
+// that can be given up and ends, the captions and marks agreeing with the
+// settings, and a won game standing still. One line per violation.
+std::vector<std::string> checkInvariants(const State& s);
+
+// checkInvariants, plus what lies between the rules and the host: each timer
+// runs with the interval the rules set, and since the last "Neu" at most one
+// congratulation, which names a colour whose goal lane is full.
+std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
+                                       std::size_t dialogsAtNeu);
+
+}  // namespace quivalo

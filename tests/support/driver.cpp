@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/driver.h"
+
+#include <algorithm>
+
+#include "board/geometry.h"
+
+namespace quivalo::testing {
+
+std::optional<Colour> winnerOf(std::string_view text) {
+  for (Colour c : kColours) {
+    if (text.find("Herr " + std::string(info(c).display) + ",") != std::string_view::npos) {
+      return c;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string describe(Action a, int arg) {
+  const auto n = static_cast<std::size_t>(arg);
+  const std::string what = a == Action::Timer        ? std::string(timerName(TimerId(n % 8)))
+                           : a == Action::ClickImage ? imageName(Image(n % kBoardImageCount))
+                           : a == Action::Menu       ? std::string(kMenu[n % kMenu.size()])
+                                                     : std::to_string(arg);
+  return std::string(kActionNames[static_cast<std::size_t>(a)]) + ' ' + what;
+}
+
+Driver::Driver(std::uint32_t maxJitterMs, std::uint64_t seed)
+    : host(maxJitterMs, seed), game(host.platform()), rng(seed ^ 0x5DEECE66Dull) {
+  host.setTarget(this);
+}
+
+bool Driver::computerArmed() const {
+  return std::any_of(kColours.begin(), kColours.end(),
+                     [this](Colour c) { return s().intervalOf(computerTimer(c)) != 0; });
+}
+
+void Driver::apply(Action a, int arg) {
+  const auto n = static_cast<std::size_t>(arg);
+  switch (a) {
+    case Action::Timer:
+      if (s().intervalOf(TimerId(n % kTimerCount)) != 0) {
+        onTimer(TimerId(n % kTimerCount));  // as a busy event loop may order them
+      }
+      return;
+    case Action::Roll:
+      if (s().WuerfelEnabled) {
+        game.WuerfelClick();
+      }
+      break;
+    case Action::KannNicht:
+      if (s().KannNichtBtnEnabled) {
+        game.KannNichtBtnClick();
+      }
+      break;
+    case Action::Move: {
+      const Colour c = colourOfPlayer(s().Werfer);
+      for (std::size_t k = 0; k < kMoveImages && s().Augen != 0; ++k) {
+        const int j = static_cast<int>((n + k) % kMoveImages);
+        game.click(j < 4 ? HausVoll(c, j + 1) : j < 7 ? ZielVoll(c, j - 3) : Stein(c, j - 6));
+      }
+      if (s().Augen != 0 && s().KannNichtBtnEnabled) {
+        game.KannNichtBtnClick();
+      }
+      break;
+    }
+    case Action::ClickImage:
+      game.click(Image(n % kBoardImageCount));
+      break;
+    case Action::ClickCell:
+      if (auto top = topmostShown(s(), boardCells()[n % kCellCount])) {
+        game.click(*top);
+      }
+      break;
+    case Action::Menu: {
+      static constexpr std::array<void (Game::*)(), kMenu.size()> kHandlers{
+          &Game::Neu1Click,          &Game::SpielerMenu1Click, &Game::SpielerMenu2Click,
+          &Game::SpielerMenu3Click,  &Game::SpielerMenu4Click, &Game::leicht1Click,
+          &Game::schwer1Click,       &Game::Inhalt1Click,      &Game::Suchen1Click,
+          &Game::Hilfebenutzen1Click};
+      if (n % kMenu.size() == 0) {
+        dialogsAtNeu_ = host.dialogs().size();
+      }
+      (game.*kHandlers[n % kMenu.size()])();
+      break;
+    }
+  }
+  done(a, arg);
+}
+
+void Driver::onTimer(TimerId timer) {
+  game.onTimer(timer);
+  done(Action::Timer, static_cast<int>(timer));
+}
+
+// After every event the person looks again at what the game waits for.
+void Driver::done(Action a, int arg) {
+  const Action need = won() || computerArmed()                                     ? Action::Timer
+                      : s().Augen != 0                                             ? Action::Move
+                      : s().WuerfelEnabled && s().intervalOf(TimerId::Timer1) == 0 ? Action::Roll
+                                                                                   : Action::Timer;
+  if (need != planned_) {
+    planned_ = need;
+    personAt_ = need == Action::Timer  ? kNever
+                : need == Action::Roll ? host.now() + rng.between(personMinMs, personMaxMs)
+                                       : host.now() + rng.between(0, personMaxMs);
+  }
+  if (afterEvent) {
+    afterEvent(a, arg);
+  }
+}
+
+bool Driver::step(std::uint64_t until) {
+  const std::uint64_t at = std::min(until, personAt_);
+  if (host.nextDue() <= at && host.fireNext(kNever)) {
+    return true;  // reported through onTimer
+  }
+  if (at == kNever) {
+    return false;
+  }
+  host.advance(at - host.now());  // nothing is due before `at`
+  if (until <= personAt_) {
+    return false;
+  }
+  const Action a = planned_;
+  planned_ = Action::Timer;
+  personAt_ = kNever;
+  apply(a, static_cast<int>(rng.below(kMoveImages)));
+  return true;
+}
+
+}  // namespace quivalo::testing
+
+namespace quivalo {
+
+HeadlessResult playHeadless(const HeadlessOptions& o) {
+  testing::Driver d(o.maxJitterMs, o.seed);
+  d.personMinMs = o.personDelayMs;
+  d.personMaxMs = 2ull * o.personDelayMs;
+  for (Colour c : kColours) {
+    const auto i = static_cast<std::size_t>(index(c));
+    if (d.s().SpielerMenu[i].Checked != (o.players[i] == PlayerKind::Person)) {
+      d.apply(testing::Action::Menu, index(c) + 1);
+    }
+  }
+  d.apply(testing::Action::Menu, o.schwer ? 6 : 5);
+  d.host.setTimeOfDay(o.startTimeOfDay);
+  d.apply(testing::Action::Menu, 0);
+  HeadlessResult r;
+  d.afterEvent = [&](testing::Action, int) {
+    ++r.events;
+    if (o.afterEvent) {
+      o.afterEvent(d.game, d.host);
+    }
+  };
+  while (!d.won() && d.game.stats().rolls < o.maxRolls && d.step()) {
+  }
+  if (d.won()) {
+    r.winner = testing::winnerOf(d.host.dialogs().back());
+  }
+  r.rolls = d.game.stats().rolls;
+  return r;
+}
+
+}  // namespace quivalo

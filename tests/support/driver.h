@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The event driver: a game on the deterministic host moved on by the events
+// that the soak, the fuzz target and the monkey all draw from, with a
+// scripted person at the window; and whole headless games on top of it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "computer/game.h"
+#include "game/random.h"
+#include "game/virtual_host.h"
+#include "support/check.h"
+
+namespace quivalo::testing {
+
+inline constexpr std::uint64_t kNever = UINT64_MAX;
+
+class Rng {
+ public:
+  explicit Rng(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t below(std::uint64_t n) { return splitmix64(state_) % n; }
+  std::uint64_t between(std::uint64_t lo, std::uint64_t hi) { return lo + below(hi - lo + 1); }
+  bool chance(std::uint64_t perMille) { return below(1000) < perMille; }
+
+ private:
+  std::uint64_t state_;
+};
+
+// What can happen at the window; timer firings are events too.
+enum class Action : std::uint8_t {
+  Timer,       // a running timer fires (arg: timer)
+  Roll,        // the dice button, if enabled
+  KannNicht,   // "Kann nicht", if enabled
+  Move,        // a person's move: the mover's images clicked round from one (arg: which)
+  ClickImage,  // a click on a board image (arg: image)
+  ClickCell,   // a click on a board cell, delivered to its topmost shown image (arg: cell)
+  Menu,        // a menu command (arg: index into kMenu)
+};
+inline constexpr std::array<std::string_view, 7> kActionNames{
+    "timer", "Wuerfel", "KannNicht", "move", "click", "click cell", "menu"};
+// The menu commands by their items' names, in the order of the menus.
+inline constexpr std::array<std::string_view, 10> kMenu{
+    "Neu1",    "SpielerMenu1", "SpielerMenu2", "SpielerMenu3", "SpielerMenu4",
+    "leicht1", "schwer1",      "Inhalt1",      "Suchen1",      "Hilfebenutzen1"};
+inline constexpr int kMoveImages = 47;  // four house slots, goal slots 1 to 3, 40 fields
+
+// The colour named in a congratulation.
+std::optional<Colour> winnerOf(std::string_view congratulation);
+// An event for a trace: "Wuerfel", "click SteinRot7", "menu Neu1".
+std::string describe(Action a, int arg);
+
+class Driver final : public TimerTarget {
+ public:
+  Driver(std::uint32_t maxJitterMs, std::uint64_t seed);
+
+  const State& s() const { return game.state(); }
+  // Applies one event as the window would: the buttons only while enabled.
+  void apply(Action a, int arg = 0);
+  void onTimer(TimerId timer) override;
+  // One event: the next timer or the scripted person, whichever is due
+  // first, if not after `until`; else time moves on to `until` and the result
+  // is false, as it is when nothing would ever happen again.
+  bool step(std::uint64_t until = kNever);
+
+  bool won() const { return host.dialogs().size() > dialogsAtNeu_; }
+  bool computerArmed() const;
+  // The scripted person waits to roll or to move.
+  bool personWaits() const { return planned_ != Action::Timer; }
+  std::vector<std::string> check() const { return checkWithHost(s(), host, dialogsAtNeu_); }
+
+  VirtualHost host;
+  Game game;
+  Rng rng;
+  // The person steps in whenever no computer timer will: rolls after
+  // personMinMs to personMaxMs when the game waits at the dice button, and
+  // with a pending roll moves after up to personMaxMs, else "Kann nicht".
+  std::uint64_t personMinMs = 300;
+  std::uint64_t personMaxMs = 600;
+  std::function<void(Action, int)> afterEvent;
+
+ private:
+  void done(Action a, int arg);
+
+  std::size_t dialogsAtNeu_ = 0;
+  Action planned_ = Action::Timer;  // Roll or Move; Timer for nothing
+  std::uint64_t personAt_ = kNever;
+};
+
+}  // namespace quivalo::testing
+
+namespace quivalo {
+
+enum class PlayerKind : std::uint8_t { Person, Computer };
+
+struct HeadlessOptions {
+  std::uint32_t startTimeOfDay = 0;  // ms since midnight when the new game starts
+  std::array<PlayerKind, 4> players{PlayerKind::Computer, PlayerKind::Computer,
+                                    PlayerKind::Computer, PlayerKind::Computer};
+  bool schwer = true;
+  std::uint32_t maxJitterMs = 0;  // timer firings come up to this late
+  std::uint64_t seed = 1;         // for the jitter and the scripted persons
+  std::uint64_t maxRolls = 100'000;
+  // A person rolls personDelayMs to twice that after the game waits for it.
+  std::uint32_t personDelayMs = 300;
+  // Called after every event (timer firing or person action), if set.
+  std::function<void(const Game&, const VirtualHost&)> afterEvent;
+};
+
+struct HeadlessResult {
+  std::optional<Colour> winner;  // none if the roll cap was reached first
+  std::uint64_t rolls = 0;
+  std::uint64_t events = 0;
+};
+
+// One game: players and strength set through the menu, "Neu" at the given
+// time of day, then timers and scripted persons until a congratulation or
+// the roll cap.
+HeadlessResult playHeadless(const HeadlessOptions& options);
+
+}  // namespace quivalo
