@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the window tests: checking that the widgets show the
-// game's state, clicking a client-area point as the mouse would, and setting
-// up positions through the state.
+// game's state, and clicking a board image as the mouse would. Positions are
+// set up through the state with the helpers of support/fixture.h.
 #pragma once
 
 #include <QLabel>
@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "board/geometry.h"
+#include "support/fixture.h"
 #include "ui/cell_widget.h"
 #include "ui/main_window.h"
 
@@ -53,8 +54,8 @@ inline QString mirrorMismatch(TMain& w) {
   return {};
 }
 
-// A left click at a point of the client area, delivered to whatever widget
-// lies there, as a real mouse click would be.
+// A click at a point of the client area, delivered to whatever widget lies
+// there, as a real mouse click would be.
 inline void clickClient(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
   QWidget* target = w.client()->childAt(p);
   if (target == nullptr) {
@@ -63,21 +64,17 @@ inline void clickClient(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftBut
   QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(w.client(), p));
 }
 
-// The pixel centre of a cell, in the client area.
-inline QPoint cellCentre(int x, int y) { return {x + 14, y + 14}; }
-
-// Gives the turn to colour c without a turn change.
-inline void giveTurn(quivalo::State& s, quivalo::Colour c) {
-  s.BlauDran = s.RotDran = s.GelbDran = s.GreenDran = 0;
-  s.Dran(c) = 1;
-  s.Werfer = quivalo::playerNumber(c);
+// A left click on the middle of the board image of that name ("SteinBlau5").
+inline void clickImage(TMain& w, const char* image) {
+  clickClient(w, w.imageRect(QString::fromLatin1(image)).center());
 }
 
-// Takes the piece that a packed house would give up last out of c's house.
-inline void takeFromHouse(quivalo::State& s, quivalo::Colour c) {
-  const int slot = quivalo::info(c).fillOrder[3];
-  s.setShown(quivalo::HausVoll(c, slot), false);
-  s.setShown(quivalo::HausLeer(c, slot), true);
+// A roll of `pips` pending for colour c, as the widgets show it after a roll.
+inline void rolled(quivalo::State& s, quivalo::Colour c, int pips) {
+  quivalo::testing::giveTurn(s, c, pips);
+  s.setShown(quivalo::Zahl(pips), true);
+  s.WuerfelEnabled = false;
+  s.KannNichtBtnEnabled = true;
 }
 
 }  // namespace window_test
