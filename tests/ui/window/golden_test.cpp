@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Golden screenshots: the window at start and in a few set-up positions, the
-// six die faces, the open menus and the about box, rendered offscreen and
-// compared pixel for pixel with the PNG files in golden/. On a difference the
-// test writes NAME.actual.png and NAME.diff.png (differing pixels red over a
-// dimmed copy of the render) into its working folder and names both.
+// Golden screenshots: the window at start, after a knock-out and with a full
+// goal lane, the six die faces, the open menus and the about box, rendered
+// offscreen and compared pixel for pixel with golden/NAME.png. On a
+// difference the test writes NAME.actual.png and NAME.diff.png (differing
+// pixels red over a dimmed copy of the render) into its working folder.
 // After a wanted change of the look, write new goldens with
 //   QUIVALO_UPDATE_GOLDEN=1 ctest --preset debug -R window_golden
-// and look at them before committing.
-// Besides, what a picture cannot show: the names the program's parts go by,
-// the window's place and caption, tab order, access keys, and that
-// enlarging the window moves nothing.
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QMenu>
-#include <QPainter>
-#include <QTimer>
+// and look at them before committing them.
+// Besides, what a picture cannot show: the names of the program's parts, the
+// window's place and caption, tab order, access keys, that enlarging the
+// window moves nothing, and what a screen reader is told.
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
 #include "ui/info_box.h"
@@ -24,23 +19,21 @@
 #include "window_support.h"
 
 using namespace Qt::StringLiterals;
-using quivalo::Colour;
-using quivalo::testing::bringOut;
-using quivalo::testing::placeInGoal;
+using namespace quivalo;
+using namespace quivalo::testing;
+using window_test::named;
 
 namespace {
 
 // Compares a render with golden/NAME.png; an empty string if they agree.
 QString compareWithGolden(const QImage& render, const QString& name) {
   const QImage actual = render.convertToFormat(QImage::Format_RGB32);
-  const QString golden = QStringLiteral(QUIVALO_GOLDEN_DIR) + u'/' + name + u".png"_s;
+  const QString golden = QStringLiteral(QUIVALO_GOLDEN_DIR "/") + name + u".png"_s;
   if (qEnvironmentVariableIntValue("QUIVALO_UPDATE_GOLDEN") == 1) {
     return actual.save(golden) ? QString() : u"cannot write "_s + golden;
   }
   const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
-  if (actual == expected) {
-    return {};
-  }
+  if (actual == expected) return {};
   QImage diff(actual.size().expandedTo(expected.size()), QImage::Format_RGB32);
   int differing = 0;
   for (int y = 0; y < diff.height(); ++y) {
@@ -56,109 +49,86 @@ QString compareWithGolden(const QImage& render, const QString& name) {
   const QString diffFile = QDir::current().absoluteFilePath(name + u".diff.png"_s);
   actual.save(actualFile);
   diff.save(diffFile);
-  return u"%1 pixels differ from %2; the render is %3, the differences in red: %4"_s.arg(differing)
+  return u"%1 pixels differ from %2; the render is %3, the differences in red %4"_s.arg(differing)
       .arg(golden, actualFile, diffFile);
 }
 
-// Renders of several widgets side by side, on white.
-QImage sideBySide(const QList<QImage>& images) {
-  int width = 0;
-  int height = 0;
-  for (const QImage& i : images) {
-    width += i.width();
-    height = std::max(height, i.height());
+// Renders of `count` parts (one widget between changes, or several) in a row;
+// a missing part stays blank.
+QImage inARow(int width, int height, int count, const std::function<QWidget*(int)>& part) {
+  QImage row(width * count, height, QImage::Format_RGB32);
+  row.fill(Qt::white);
+  QPainter painter(&row);
+  for (int i = 0; i < count; ++i) {
+    if (QWidget* widget = part(i)) widget->render(&painter, QPoint(width * i, 0));
   }
-  QImage strip(width, height, QImage::Format_RGB32);
-  strip.fill(Qt::white);
-  QPainter painter(&strip);
-  int x = 0;
-  for (const QImage& i : images) {
-    painter.drawImage(x, 0, i);
-    x += i.width();
-  }
-  return strip;
+  return row;
 }
 
-// Each scene sets up a shown window and renders at once, before a timer can
-// change what it shows.
-using Scene = std::function<QImage(TMain&)>;
-
-const std::map<QString, Scene>& scenes() {
-  static const std::map<QString, Scene> table{
-      {u"start"_s, [](TMain& w) { return w.grab().toImage(); }},
-      // Blau's 3 from field 5 knocks Rot off field 8. The remark is drawn by
-      // the clock, so a fixed one stands in for it.
-      {u"knockout"_s,
-       [](TMain& w) {
-         quivalo::State& s = w.game().state();
-         window_test::rolled(s, Colour::Blau, 3);
-         bringOut(s, Colour::Blau, 5);
-         bringOut(s, Colour::Rot, 8);
-         bringOut(s, Colour::Gelb, 28);
-         w.mirror();
-         window_test::clickImage(w, "SteinBlau5");
-         if (s.Bemerkung.empty()) {
-           return QImage();
-         }
-         s.Bemerkung = "Ab nach Hause!";
-         w.mirror();
-         return w.grab().toImage();
-       }},
-      // Blau's goal lane full, the others on their way.
-      {u"winner"_s,
-       [](TMain& w) {
-         quivalo::State& s = w.game().state();
-         for (int k = 1; k <= 4; ++k) {
-           quivalo::testing::takeFromHouse(s, Colour::Blau, k);
-           placeInGoal(s, Colour::Blau, k);
-         }
-         bringOut(s, Colour::Rot, 17);
-         bringOut(s, Colour::Gelb, 40, 2);
-         placeInGoal(s, Colour::Gelb, 2);
-         quivalo::testing::takeFromHouse(s, Colour::Gelb, 1);
-         bringOut(s, Colour::Green, 1, 4);
-         w.mirror();
-         return w.grab().toImage();
-       }},
-      {u"dice"_s,
-       [](TMain& w) {
-         QList<QImage> faces;
-         for (int n = 1; n <= 6; ++n) {
-           w.game().state().setShown(quivalo::Zahl(n), true);
-           w.mirror();
-           faces << w.findChild<QWidget*>(u"Dice"_s)->grab().toImage();
-           w.game().state().setShown(quivalo::Zahl(n), false);
-         }
-         return sideBySide(faces);
-       }},
-      {u"menus"_s,
-       [](TMain& w) {
-         QList<QImage> menus;
-         for (const char* name : {"Spiel1", "Optionen1", "Hilfe1"}) {
-           auto* menu = w.findChild<QMenu*>(QString::fromLatin1(name));
-           menu->popup(w.mapToGlobal(QPoint(0, 0)));
-           if (!QTest::qWaitForWindowExposed(menu)) {
-             return QImage();
-           }
-           menus << menu->grab().toImage();
-           menu->close();
-         }
-         return sideBySide(menus);
-       }},
-      {u"about"_s,
-       [](TMain& w) {
-         TInfo info(&w);
-         info.show();
-         return QTest::qWaitForWindowExposed(&info) ? info.grab().toImage() : QImage();
-       }},
-  };
-  return table;
+// Blau's goal lane full, the others on their way, and Blau's 3 from field 5
+// knocking Rot off field 8 if Blau's house is not yet empty.
+void setUp(TMain& w, bool won) {
+  State& s = w.game().state();
+  for (int k = 1; k <= (won ? 4 : 1); ++k) {
+    won ? placeInGoal(s, Colour::Blau, k) : place(s, Colour::Blau, 5);
+    takeFromHouse(s, Colour::Blau, k);
+  }
+  bringOut(s, Colour::Rot, won ? 17 : 8);
+  bringOut(s, Colour::Gelb, won ? 40 : 28, 2);
+  takeFromHouse(s, Colour::Gelb, 1);
+  placeInGoal(s, Colour::Gelb, 2);
+  bringOut(s, Colour::Green, 1, 4);
+  if (!won) window_test::rolled(s, Colour::Blau, 3);
+  w.mirror();
+  if (!won) window_test::clickImage(w, u"SteinBlau5"_s);
 }
 
-void showActive(TMain& w) {
-  w.show();
-  w.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
+// Each scene renders a shown window at once, before a timer can change it.
+const std::map<QString, std::function<QImage(TMain&)>> scenes{
+    {u"start"_s, [](TMain& w) { return w.grab().toImage(); }},
+    // The remark is drawn by the clock, so a fixed one stands in for it.
+    {u"knockout"_s,
+     [](TMain& w) {
+       setUp(w, false);
+       if (w.game().state().Bemerkung.empty()) return QImage();
+       w.game().state().Bemerkung = "Ab nach Hause!";
+       w.mirror();
+       return w.grab().toImage();
+     }},
+    {u"winner"_s,
+     [](TMain& w) {
+       setUp(w, true);
+       return w.grab().toImage();
+     }},
+    {u"dice"_s,
+     [](TMain& w) {
+       return inARow(65, 65, 6, [&w](int i) {
+         for (int n = 1; n <= 6; ++n) w.game().state().setShown(Zahl(n), n == i + 1);
+         w.mirror();
+         return named(w, "Dice");
+       });
+     }},
+    {u"menus"_s,
+     [](TMain& w) {
+       return inARow(220, 180, 3, [&w](int i) {
+         QMenu* menu = w.menuBar()->actions().at(i)->menu();
+         menu->popup(w.pos());
+         return QTest::qWaitForWindowExposed(menu) ? menu : nullptr;
+       });
+     }},
+    {u"about"_s,
+     [](TMain& w) {
+       TInfo info(&w);
+       info.show();
+       return QTest::qWaitForWindowExposed(&info) ? info.grab().toImage() : QImage();
+     }},
+};
+
+template <typename T>
+void expectNamed(const QObject& parent, const char* names) {
+  for (const QString& name : QString::fromLatin1(names).split(u' ')) {
+    QVERIFY2(parent.findChild<T*>(name) != nullptr, qPrintable(name));
+  }
 }
 
 }  // namespace
@@ -167,20 +137,18 @@ class GoldenTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void initTestCase() { QVERIFY(quivalo::ui::installGermanTranslation(*qApp)); }
+  void initTestCase() { QVERIFY(ui::installGermanTranslation(*qApp)); }
 
   void looks_data() {
     QTest::addColumn<QString>("scene");
-    for (const auto& [name, scene] : scenes()) {
-      QTest::newRow(qPrintable(name)) << name;
-    }
+    for (const auto& scene : scenes) QTest::newRow(qPrintable(scene.first)) << scene.first;
   }
 
   void looks() {
     QFETCH(QString, scene);
     TMain w;
-    showActive(w);
-    const QImage render = scenes().at(scene)(w);
+    QVERIFY(window_test::showActive(w));
+    const QImage render = scenes.at(scene)(w);
     QVERIFY2(!render.isNull(), "the scene did not come about");
     const QString difference = compareWithGolden(render, scene);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
@@ -188,58 +156,72 @@ class GoldenTest : public QObject {
 
   void namesPlaceAndCaption() {
     TMain w;
-    TInfo info;
-    QCOMPARE(w.objectName(), u"Main"_s);
-    QCOMPARE(info.objectName(), u"Info"_s);
+    QCOMPARE(w.objectName() + TInfo().objectName(), u"MainInfo"_s);
     QCOMPARE(w.windowTitle(), u"Quivalo !!!"_s);
     QCOMPARE(w.pos(), QPoint(245, 43));
-    const auto names = [](const char* list) { return QString::fromLatin1(list).split(u' '); };
-    for (const QString& n :
-         names("MainMenu1 Bevel1 FarbLabel Label1 Wuerfel Dice KannNichtBtn Bemerkung Zahl1 "
-               "Zahl2 Zahl3 Zahl4 Zahl5 Zahl6 Spiel1 Optionen1 Hilfe1")) {
-      QVERIFY2(w.findChild<QWidget*>(n) != nullptr, qPrintable(n));
-    }
-    for (const QString& n : names("Neu1 N1 Beenden1 SpielerMenu1 SpielerMenu2 SpielerMenu3 "
-                                  "SpielerMenu4 N3 leicht1 schwer1 Inhalt1 Suchen1 "
-                                  "Hilfebenutzen1 N2 Info1")) {
-      QVERIFY2(w.findChild<QAction*>(n) != nullptr, qPrintable(n));
-    }
-    for (const QString& n : names("Timer1 Timer2 Timer3 Timer4 BlauTimer RotTimer GelbTimer "
-                                  "GreenTimer")) {
-      QVERIFY2(w.findChild<QTimer*>(n) != nullptr, qPrintable(n));
-    }
-    for (const QString& n : names("Panel1 ProgramIcon ProductName Version Copyright OKButton")) {
-      QVERIFY2(info.findChild<QWidget*>(n) != nullptr, qPrintable(n));
-    }
-    for (int i = 0; i < quivalo::kBoardImageCount; ++i) {
-      const QString name = QString::fromStdString(quivalo::imageName(quivalo::Image(i)));
-      QVERIFY2(w.imageRect(name).isValid(), qPrintable(name));
-    }
+    expectNamed<QWidget>(w,
+                         "MainMenu1 Bevel1 FarbLabel Label1 Wuerfel Dice KannNichtBtn Bemerkung "
+                         "Zahl1 Zahl2 Zahl3 Zahl4 Zahl5 Zahl6 Spiel1 Optionen1 Hilfe1");
+    expectNamed<QAction>(w,
+                         "Neu1 N1 Beenden1 SpielerMenu1 SpielerMenu2 SpielerMenu3 SpielerMenu4 "
+                         "N3 leicht1 schwer1 Inhalt1 Suchen1 Hilfebenutzen1 N2 Info1");
+    expectNamed<QTimer>(w, "Timer1 Timer2 Timer3 Timer4 BlauTimer RotTimer GelbTimer GreenTimer");
   }
 
   // Alt+W rolls, Tab goes on to "Kann nicht", Alt+K gives the roll up.
   void tabOrderAndAccessKeys() {
     TMain w;
-    showActive(w);
-    const quivalo::State& s = w.game().state();
-    QCOMPARE(QApplication::focusWidget(), w.findChild<QWidget*>(u"Wuerfel"_s));
+    QVERIFY(window_test::showActive(w));
+    QCOMPARE(QApplication::focusWidget(), named(w, "Wuerfel"));
     QTest::keyClick(&w, Qt::Key_W, Qt::AltModifier);
-    QTRY_VERIFY(s.Augen != 0);
+    QTRY_VERIFY(w.game().state().Augen != 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), w.findChild<QWidget*>(u"KannNichtBtn"_s));
+    QCOMPARE(QApplication::focusWidget(), named(w, "KannNichtBtn"));
     QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
-    QTRY_COMPARE(s.Augen, std::uint8_t{0});
-    QCOMPARE(window_test::mirrorMismatch(w), QString());
+    QTRY_COMPARE(w.game().state().Augen, std::uint8_t{0});
   }
 
   void enlargingMovesNothing() {
     TMain w;
-    showActive(w);
+    QVERIFY(window_test::showActive(w));
     const QRect area = w.client()->rect();
     const QImage before = w.client()->grab(area).toImage();
     w.resize(900, 700);
     QTRY_COMPARE(w.size(), QSize(900, 700));
     QCOMPARE(w.client()->grab(area).toImage(), before);
+  }
+
+  // What a screen reader is told with a full goal lane, a piece drawn over its
+  // (also shown) field and a 4 rolled, and after a move by a press action.
+  void accessibleNames() {
+    TMain w;
+    QVERIFY(window_test::showActive(w));
+    State& s = w.game().state();
+    takeFromHouse(s, Colour::Rot, 1);
+    s.setShown(Stein(Colour::Rot, 12), true);
+    s.cell(12) = Cell::Rot;
+    window_test::rolled(s, Colour::Gelb, 4);
+    s.FarbLabel = "Gelb";
+    setUp(w, true);
+    const auto name = [&w](const char* object) {
+      return QAccessible::queryAccessibleInterface(named(w, object))->text(QAccessible::Name);
+    };
+    for (const auto& [object, text] :
+         std::vector<std::pair<const char*, QString>>{{"Feld12", u"Feld 12: Rot"_s},
+                                                      {"Feld11", u"Feld 11: leer"_s},
+                                                      {"HausBlau3", u"Haus Blau, Platz 3: leer"_s},
+                                                      {"HausGreen3", u"Haus Grün, Platz 3: Grün"_s},
+                                                      {"ZielGelb2", u"Ziel Gelb, Platz 2: Gelb"_s},
+                                                      {"ZielGelb3", u"Ziel Gelb, Platz 3: leer"_s},
+                                                      {"Dice", u"Würfel: 4"_s},
+                                                      {"FarbLabel", u"Am Zug: Gelb"_s}}) {
+      QCOMPARE(name(object), text);
+    }
+    QAccessibleInterface* piece = QAccessible::queryAccessibleInterface(named(w, "Feld40"));
+    QCOMPARE(piece->role(), QAccessible::Button);
+    piece->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(name("Feld40") + u", "_s + name("Feld4"), u"Feld 40: leer, Feld 4: Gelb"_s);
+    QCOMPARE(piece->role(), QAccessible::StaticText);
   }
 };
 

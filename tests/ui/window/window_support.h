@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the window tests: checking that the widgets show the
-// game's state, and clicking a board image as the mouse would. Positions are
-// set up through the state with the helpers of support/fixture.h.
+// game's state, finding parts by name, showing the window and clicking a
+// board image as the mouse would. Positions are set up through the state
+// with the helpers of support/fixture.h.
 #pragma once
 
 #include <QLabel>
@@ -16,6 +17,12 @@
 
 namespace window_test {
 
+// The part of that name and type below `parent`, or null.
+template <typename T = QWidget>
+T* named(const QObject& parent, const char* name) {
+  return parent.findChild<T*>(QString::fromLatin1(name));
+}
+
 // The first difference between the widgets and the game's state, or an empty
 // string if the window shows the state exactly.
 inline QString mirrorMismatch(TMain& w) {
@@ -23,50 +30,31 @@ inline QString mirrorMismatch(TMain& w) {
   for (const quivalo::BoardCell& cell : quivalo::boardCells()) {
     const QString name = quivalo::ui::CellWidget::nameOf(cell);
     auto* widget = w.client()->findChild<quivalo::ui::CellWidget*>(name);
-    if (widget == nullptr) {
-      return QStringLiteral("no cell widget ") + name;
-    }
-    if (widget->topImage() != quivalo::topmostShown(s, cell)) {
-      return QStringLiteral("cell ") + name + QStringLiteral(" shows another image");
-    }
+    if (widget == nullptr || widget->topImage() != quivalo::topmostShown(s, cell)) return name;
   }
   for (int n = 1; n <= 6; ++n) {
-    auto* face = w.client()->findChild<QLabel*>(QStringLiteral("Zahl%1").arg(n));
-    if (face->isVisibleTo(w.client()) != s.isShown(quivalo::Zahl(n))) {
-      return QStringLiteral("die face %1").arg(n);
-    }
+    QWidget* face = w.client()->findChild<QWidget*>(QStringLiteral("Zahl%1").arg(n));
+    if (face->isVisibleTo(w.client()) != s.isShown(quivalo::Zahl(n))) return face->objectName();
   }
-  if (w.findChild<QPushButton*>(QStringLiteral("Wuerfel"))->isEnabled() != s.WuerfelEnabled) {
-    return QStringLiteral("Wuerfel enabled state");
-  }
-  if (w.findChild<QPushButton*>(QStringLiteral("KannNichtBtn"))->isEnabled() !=
-      s.KannNichtBtnEnabled) {
-    return QStringLiteral("KannNichtBtn enabled state");
-  }
-  if (w.findChild<QLabel*>(QStringLiteral("FarbLabel"))->text() !=
-      QString::fromStdString(s.FarbLabel)) {
-    return QStringLiteral("FarbLabel caption");
-  }
-  if (w.findChild<QLabel*>(QStringLiteral("Bemerkung"))->text() !=
-      QString::fromStdString(s.Bemerkung)) {
-    return QStringLiteral("Bemerkung caption");
-  }
-  return {};
+  const bool same = named(w, "Wuerfel")->isEnabled() == s.WuerfelEnabled &&
+                    named(w, "KannNichtBtn")->isEnabled() == s.KannNichtBtnEnabled &&
+                    named<QLabel>(w, "FarbLabel")->text() == QString::fromStdString(s.FarbLabel) &&
+                    named<QLabel>(w, "Bemerkung")->text() == QString::fromStdString(s.Bemerkung);
+  return same ? QString() : QStringLiteral("buttons or captions");
 }
 
-// A click at a point of the client area, delivered to whatever widget lies
-// there, as a real mouse click would be.
-inline void clickClient(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+inline bool showActive(TMain& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// A click on the middle of the board image of that name ("SteinBlau5"),
+// delivered to whatever widget lies there, as a real mouse click would be.
+inline void clickImage(TMain& w, const QString& image, Qt::MouseButton button = Qt::LeftButton) {
+  const QPoint p = w.imageRect(image).center();
   QWidget* target = w.client()->childAt(p);
-  if (target == nullptr) {
-    target = w.client();
-  }
   QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(w.client(), p));
-}
-
-// A left click on the middle of the board image of that name ("SteinBlau5").
-inline void clickImage(TMain& w, const char* image) {
-  clickClient(w, w.imageRect(QString::fromLatin1(image)).center());
 }
 
 // A roll of `pips` pending for colour c, as the widgets show it after a roll.
