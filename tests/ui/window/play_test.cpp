@@ -40,9 +40,10 @@ class PlayTest : public QObject {
         s.setShown(top, true);
         s.cell(start) = piece ? info(c).code : Cell::Leer;
         w.mirror();
-        window_test::clickImage(w, QString::fromStdString(imageName(top)), Qt::RightButton);
+        const QString name = QString::fromStdString(imageName(top));
+        window_test::clickImage(w, name, Qt::RightButton);
         QVERIFY(s.Augen != 0);
-        window_test::clickImage(w, QString::fromStdString(imageName(top)));
+        window_test::clickImage(w, name);
         QCOMPARE(s.Augen, std::uint8_t{0});
         QCOMPARE(s.isShown(Stein(c, start)), !piece);
         QCOMPARE(mirrorMismatch(w), QString());
