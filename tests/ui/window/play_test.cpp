@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window at play, on real timers: clicks reach the topmost shown image,
-// the timers keep their convention, the computer rolls a quarter second after
-// a roll ends, the winner is congratulated once, the computer plays on behind
+// The window at play, on real timers: the timers keep their convention, the computer rolls a
+// quarter second after a roll ends, the winner is congratulated once, the computer plays on behind
 // the modal about box, and the program ends at once by menu, Alt+F4 or
 // closing.
 #include <QtTest>
@@ -23,33 +22,6 @@ class PlayTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() { QVERIFY(ui::installGermanTranslation(*qApp)); }
-
-  // A piece drawn over its (also shown) start field, and a full house slot
-  // over its (also shown) empty picture, take a left click, in every colour.
-  void clickReachesTheTopmostImage() {
-    TMain w;
-    QVERIFY(window_test::showActive(w));
-    for (Colour c : kColours) {
-      for (const bool piece : {true, false}) {
-        w.game().Neu1Click();
-        State& s = w.game().state();
-        const int start = info(c).start;
-        giveTurn(s, c, piece ? 1 : 6);
-        takeFromHouse(s, c, piece ? 1 : 2);
-        const Image top = piece ? Stein(c, start) : HausVoll(c, 2);
-        s.setShown(top, true);
-        s.cell(start) = piece ? info(c).code : Cell::Leer;
-        w.mirror();
-        const QString name = QString::fromStdString(imageName(top));
-        window_test::clickImage(w, name, Qt::RightButton);
-        QVERIFY(s.Augen != 0);
-        window_test::clickImage(w, name);
-        QCOMPARE(s.Augen, std::uint8_t{0});
-        QCOMPARE(s.isShown(Stein(c, start)), !piece);
-        QCOMPARE(mirrorMismatch(w), QString());
-      }
-    }
-  }
 
   // The same interval leaves a running period alone, a new one starts a
   // fresh period, 0 stops, and a stopped timer starts with an interval: none

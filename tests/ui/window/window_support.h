@@ -5,10 +5,8 @@
 // with the helpers of support/fixture.h.
 #pragma once
 
-#include <QLabel>
-#include <QPushButton>
-#include <QString>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "board/geometry.h"
 #include "support/fixture.h"
