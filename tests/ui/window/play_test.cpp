@@ -23,15 +23,18 @@ class PlayTest : public QObject {
  private Q_SLOTS:
   void initTestCase() { QVERIFY(ui::installGermanTranslation(*qApp)); }
 
-  // The same interval leaves a running period alone, a new one starts a
-  // fresh period, 0 stops, and a stopped timer starts with an interval: none
+  // Each of the eight timers is the named QTimer its interval goes to. The
+  // same interval leaves a running period alone, a new one starts a fresh
+  // period, 0 stops, and a stopped timer starts with an interval: none
   // of which a bare QTimer does. Long periods, so that a slow machine cannot
   // let one run out between the readings.
   void timersKeepTheConvention() {
     QObject owner;
     ui::QtTimers timers(&owner);
+    for (int i = 0; i < kTimerCount; ++i) timers.setInterval(TimerId(i), 1000 + i);
     for (int i = 0; i < kTimerCount; ++i) {
-      QCOMPARE(timers[TimerId(i)].timer()->timerType(), Qt::PreciseTimer);
+      auto* t = owner.findChild<QTimer*>(QString::fromLatin1(timerName(TimerId(i)).data()));
+      QVERIFY(t->isActive() && t->interval() == 1000 + i && t->timerType() == Qt::PreciseTimer);
     }
     QTimer* t = timers[TimerId::GelbTimer].timer();
     timers.setInterval(TimerId::GelbTimer, 4000);
