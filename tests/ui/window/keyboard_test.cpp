@@ -20,7 +20,7 @@
 using quivalo::Colour;
 using quivalo::State;
 using quivalo::ui::CellWidget;
-using window_test::clickClient;
+using window_test::clickAt;
 
 namespace {
 
@@ -47,7 +47,7 @@ const std::vector<Setup>& setups() {
 }
 
 void setUp(State& s, const Setup& setup, int roll) {
-  window_test::giveTurn(s, Colour::Blau);
+  quivalo::testing::giveTurn(s, Colour::Blau, 0);
   const auto put = [&s](Colour c, int field) {
     s.setShown(quivalo::Stein(c, field), true);
     s.cell(field) = quivalo::info(c).code;
@@ -147,7 +147,7 @@ class KeyboardTest : public QObject {
     for (const quivalo::BoardCell& cell : quivalo::boardCells()) {
       w.game().state() = start;
       w.mirror();
-      clickClient(w, quivalo::ui::cellRect(cell).center());
+      clickAt(w, quivalo::ui::cellRect(cell).center());
       if (w.game().state().Augen == 0) {
         mouseMoves[CellWidget::nameOf(cell)] = boardOf(w.game().state());
       }
@@ -187,7 +187,7 @@ class KeyboardTest : public QObject {
     QCOMPARE(focused(), static_cast<QWidget*>(highlighted(w)));
 
     // The mouse takes the highlight away and gives the focus back.
-    clickClient(w, {2, 2});
+    clickAt(w, {2, 2});
     QVERIFY(highlighted(w) == nullptr);
     QCOMPARE(focused(), static_cast<QWidget*>(kannNicht));
 
@@ -199,7 +199,7 @@ class KeyboardTest : public QObject {
     QVERIFY(boardOf(w.game().state()) == mouseMoves.at(chosen));
     QVERIFY(highlighted(w) == nullptr);
     QCOMPARE(focused(), static_cast<QWidget*>(kannNicht));
-    QCOMPARE(window_test::mirrorMismatch(w), QString());
+    QCOMPARE(quivalo::testing::windowMismatch(w), QString());
   }
 
   // From a nearly won position, Blau beats three computer colours with keys
