@@ -8,7 +8,7 @@
 namespace quivalo {
 namespace {
 
-TEST(Geometry, SeventyTwoCellsAndATrackOfNeighbours) {
+TEST(Geometry, CellsFieldsAndPoints) {
   std::set<std::pair<int, int>> places;
   for (const BoardCell& c : boardCells()) {
     places.insert({c.column, c.row});
@@ -19,9 +19,6 @@ TEST(Geometry, SeventyTwoCellsAndATrackOfNeighbours) {
     const auto b = fieldPlace(nextField(f));
     EXPECT_EQ(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]), 1) << f;
   }
-}
-
-TEST(Geometry, PointsHitCellsButNotTheGapsOrTheCentre) {
   // Field 1 is the 28 x 28 square from (136, 328): column 4, row 10.
   EXPECT_EQ(cellAtPoint(136, 328)->number, 1);
   EXPECT_EQ(cellAtPoint(163, 355)->number, 1);

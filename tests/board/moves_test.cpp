@@ -16,7 +16,9 @@ struct Move {
   const char* click;
   const char* after;  // "": refused
 };
-void PrintTo(const Move& m, std::ostream* os) { *os << m.before << " / " << m.click; }
+void PrintTo(const Move& m, std::ostream* os) {
+  *os << m.before << " " << m.turn << m.pips << " " << m.click;
+}
 
 class Moves : public testing::GameTest, public ::testing::WithParamInterface<Move> {};
 

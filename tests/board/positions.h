@@ -28,11 +28,11 @@ inline void setUp(State& s, std::string_view words) {
       for (int k = 1; k <= 4; ++k) {
         takeFromHouse(s, c, k);
       }
-      for (std::size_t i = 2; i < w.size(); ++i) {
-        const int k = w[i] - '0';
+      int k = 0;
+      for (char ch : w.substr(2)) {
+        k = ch == '+' ? k : ch - '0';
         s.setShown(HausVoll(c, k), true);
-        s.setShown(HausLeer(c, k), i + 1 < w.size() && w[i + 1] == '+');
-        i += i + 1 < w.size() && w[i + 1] == '+' ? 1 : 0;
+        s.setShown(HausLeer(c, k), ch == '+');
       }
       continue;
     }

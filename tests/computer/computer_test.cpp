@@ -16,7 +16,9 @@ struct Choice {
   int pips;
   const char* after;
 };
-void PrintTo(const Choice& c, std::ostream* os) { *os << c.before << " / " << c.pips; }
+void PrintTo(const Choice& c, std::ostream* os) {
+  *os << c.before << " " << c.colour << c.pips << (c.schwer ? "" : " leicht");
+}
 
 class Choices : public testing::GameTest, public ::testing::WithParamInterface<Choice> {};
 
