@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Move{"N36", 'N', 6, "SteinGreen36", "N2"}, Move{"N25", 'N', 6, "SteinGreen25", "Nz1"},
         // A target of the mover's own colour is refused, on the track or in the lane.
         Move{"G22 G26", 'G', 4, "SteinGelb22", ""}, Move{"G20 Gz2", 'G', 2, "SteinGelb20", ""},
+        Move{"R38 R2", 'R', 4, "SteinRot38", ""},
         // Passed pieces stay; under an own passed piece the field picture shows too.
         Move{"N31 N33", 'N', 5, "SteinGreen31", "N33+ N36"},
         Move{"R12 B13", 'R', 3, "SteinRot12", "B13 R15"},
