@@ -1,271 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One table of computer rolls: the position before (in the words of
+// positions.h), the colour to roll, its strength, the die and the position
+// after the roll has been played and ended.
 #include <gtest/gtest.h>
 
-#include "support/fixture.h"
+#include "board/positions.h"
 
 namespace quivalo {
 namespace {
 
-class ComputerTest : public testing::GameTest {
- protected:
-  // Colour c's turn, ready to roll, with the next roll giving `pips`.
-  void computerRollWillGive(Colour c, int pips) {
-    turnOf(c, 1);
-    nextRollGives(pips);
-  }
-  // Gelb on 38 and 12, Rot on 1 and 15, and Gelb is about to roll a 3.
-  void workedExampleTwo() {
-    testing::bringOut(s(), Colour::Gelb, 38, 1);
-    testing::bringOut(s(), Colour::Gelb, 12, 2);
-    testing::bringOut(s(), Colour::Rot, 1, 1);
-    testing::bringOut(s(), Colour::Rot, 15, 2);
-    computerRollWillGive(Colour::Gelb, 3);
-  }
-  bool at(Colour c, int field) const {
-    return game.state().cell(field) == info(c).code && game.state().isShown(Stein(c, field));
-  }
+struct Choice {
+  const char* before;
+  char colour;
+  bool schwer;
+  int pips;
+  const char* after;
 };
+void PrintTo(const Choice& c, std::ostream* os) {
+  *os << c.before << " " << c.colour << c.pips << (c.schwer ? "" : " leicht");
+}
 
-TEST_F(ComputerTest, WorkedExampleOneEmptyingTheStartFieldComesFirst) {
-  takeFromHouse(Colour::Gelb, 1);
-  takeFromHouse(Colour::Gelb, 2);
-  place(Colour::Gelb, 21);
-  place(Colour::Gelb, 37);
-  takeFromHouse(Colour::Rot, 1);
-  place(Colour::Rot, 1);  // 37 + 4 would hit it
-  computerRollWillGive(Colour::Gelb, 4);
-  game.ComputerGelb();
-  EXPECT_TRUE(at(Colour::Gelb, 25));
-  EXPECT_TRUE(at(Colour::Gelb, 37));
-  EXPECT_TRUE(at(Colour::Rot, 1));
+class Choices : public testing::GameTest, public ::testing::WithParamInterface<Choice> {};
+
+TEST_P(Choices, FollowThePriorities) {
+  const Choice& c = GetParam();
+  testing::setUp(s(), c.before);
+  if (!c.schwer) {
+    game.leicht1Click();
+  }
+  turnOf(testing::colourOf(c.colour));
+  nextRollGives(c.pips);
+  game.Computer(testing::colourOf(c.colour));
+  EXPECT_EQ(testing::describe(s()), c.after);
   EXPECT_EQ(s().Augen, 0);
-  expectConsistent();
-}
-
-TEST_F(ComputerTest, WorkedExampleTwoTheHuntAcrossTheSeam) {
-  workedExampleTwo();
-  game.ComputerGelb();
-  EXPECT_TRUE(at(Colour::Gelb, 1));
-  EXPECT_TRUE(at(Colour::Gelb, 12));
-  EXPECT_TRUE(at(Colour::Rot, 15));
-  EXPECT_EQ(pieceCount(s(), Colour::Rot), 4);
-  EXPECT_FALSE(s().isShown(Stein(Colour::Rot, 1)));
-  expectConsistent();
-}
-
-TEST_F(ComputerTest, WorkedExampleTwoAtStrengthLeicht) {
-  game.leicht1Click();
-  workedExampleTwo();
-  game.ComputerGelb();
-  EXPECT_TRUE(at(Colour::Gelb, 15));  // front first: field 12 is further along
-  EXPECT_TRUE(at(Colour::Gelb, 38));
-  EXPECT_TRUE(at(Colour::Rot, 1));
-  expectConsistent();
-}
-
-TEST_F(ComputerTest, ASixOnTheStartFieldMovesThatPieceAndEarnsAnotherRoll) {
-  takeFromHouse(Colour::Gelb, 1);
-  place(Colour::Gelb, 21);
-  computerRollWillGive(Colour::Gelb, 6);
-  game.ComputerGelb();
-  EXPECT_TRUE(at(Colour::Gelb, 27));
-  EXPECT_EQ(pieceCount(s(), Colour::Gelb), 4);
-  EXPECT_TRUE(s().isShown(HausLeer(Colour::Gelb, 1)));  // no piece came out
-  EXPECT_EQ(s().Werfer, 3);
-  EXPECT_EQ(s().Versuche, 1);
-  EXPECT_EQ(s().intervalOf(TimerId::GelbTimer), 250u);
-}
-
-TEST_F(ComputerTest, ASixPrefersTheGoalLaneToLeavingTheHouse) {
-  takeFromHouse(Colour::Gelb, 1);
-  place(Colour::Gelb, 18);
-  computerRollWillGive(Colour::Gelb, 6);
-  game.ComputerGelb();
-  EXPECT_TRUE(s().isShown(ZielVoll(Colour::Gelb, 4)));
-  EXPECT_EQ(s().cell(52), Cell::Gelb);
-  EXPECT_FALSE(s().isShown(Stein(Colour::Gelb, 21)));
-}
-
-TEST_F(ComputerTest, ASixWithEveryoneAtHomeOffersTheFirstShownSlot) {
-  for (Colour c : kColours) {
-    VirtualHost h;
-    Game g(h.platform());
-    h.setTarget(&g);
-    State& st = g.state();
-    testing::giveTurn(st, c, 0, 3);
-    testing::bringOut(st, c, 9);  // slot 1 empty: the offer is slot 2
-    h.setTimeOfDay(testing::timeForDie(6, 2000));
-    g.Computer(c);
-    // The goal approach has no candidate and nothing to hunt: the house comes next.
-    EXPECT_TRUE(st.isShown(Stein(c, info(c).start))) << info(c).word;
-    EXPECT_FALSE(st.isShown(HausVoll(c, 2))) << info(c).word;
-    EXPECT_TRUE(st.isShown(HausLeer(c, 2)));
-    EXPECT_TRUE(checkInvariants(st).empty());
-  }
-}
-
-TEST_F(ComputerTest, TheHuntByFieldArithmeticCanEnterTheGoalLane) {
-  // A piece 4 fields behind an opponent by number, whose path turns into the
-  // goal lane first: the hunt calls it, and the move goes into goal slot 2.
-  struct Case {
-    Colour c;
-    int piece;
-    int opponentField;
-    Colour opponent;
-    int goalSlot;
-  };
-  for (const Case& k :
-       {Case{Colour::Gelb, 18, 22, Colour::Rot, 2}, Case{Colour::Rot, 8, 12, Colour::Gelb, 2},
-        Case{Colour::Green, 28, 32, Colour::Blau, 2}}) {
-    VirtualHost h;
-    Game g(h.platform());
-    State& st = g.state();
-    testing::bringOut(st, k.c, k.piece);
-    testing::bringOut(st, k.opponent, k.opponentField);
-    testing::giveTurn(st, k.c, 0);
-    h.setTimeOfDay(testing::timeForDie(4, 2000));
-    g.Computer(k.c);
-    EXPECT_TRUE(st.isShown(ZielVoll(k.c, k.goalSlot))) << info(k.c).word;
-    EXPECT_TRUE(st.isShown(Stein(k.opponent, k.opponentField))) << info(k.c).word;
-    EXPECT_TRUE(checkInvariants(st).empty());
-  }
-}
-
-TEST_F(ComputerTest, BlauNeverHuntsAcrossTheSeamGelbDoes) {
-  // A 2, an own piece on 39 and an opponent on field 1.
-  for (Colour c : {Colour::Blau, Colour::Gelb}) {
-    VirtualHost h;
-    Game g(h.platform());
-    State& st = g.state();
-    const Colour opp = Colour::Rot;
-    testing::bringOut(st, c, 39, 1);
-    testing::bringOut(st, c, 14, 2);
-    testing::bringOut(st, opp, 1);
-    testing::giveTurn(st, c, 0);
-    h.setTimeOfDay(testing::timeForDie(2, 2000));
-    g.Computer(c);
-    if (c == Colour::Gelb) {
-      EXPECT_TRUE(st.isShown(Stein(Colour::Gelb, 1)));
-      EXPECT_FALSE(st.isShown(Stein(opp, 1)));
-    } else {
-      // Blau's 39 + 2 is goal slot 1: the goal approach (step 5) takes it there.
-      EXPECT_TRUE(st.isShown(Stein(opp, 1)));
-      EXPECT_TRUE(st.isShown(ZielVoll(Colour::Blau, 1)));
-    }
-    EXPECT_TRUE(checkInvariants(st).empty());
-  }
-}
-
-TEST_F(ComputerTest, NoHuntAcrossTheSeamWithASix) {
-  takeFromHouse(Colour::Gelb, 1);
-  takeFromHouse(Colour::Gelb, 2);
-  place(Colour::Gelb, 37);
-  place(Colour::Gelb, 5);
-  takeFromHouse(Colour::Blau, 1);
-  place(Colour::Blau, 3);
-  computerRollWillGive(Colour::Gelb, 6);
-  game.ComputerGelb();
-  // The six brings a piece out instead; the piece on 37 stays.
-  EXPECT_TRUE(at(Colour::Gelb, 21));
-  EXPECT_TRUE(at(Colour::Gelb, 37));
-  EXPECT_TRUE(at(Colour::Gelb, 5));
-  EXPECT_TRUE(at(Colour::Blau, 3));
-}
-
-TEST_F(ComputerTest, TheGoalApproachEndsAfterItsFirstCandidate) {
-  // A 1 with Gelb in goal slots 1, 3 and 4: slot 3 is tried and refused;
-  // slot 1 is not tried; the track piece moves instead.
-  for (int k = 1; k <= 4; ++k) {
-    takeFromHouse(Colour::Gelb, k);
-  }
-  placeInGoal(Colour::Gelb, 1);
-  placeInGoal(Colour::Gelb, 3);
-  placeInGoal(Colour::Gelb, 4);
-  place(Colour::Gelb, 30);
-  computerRollWillGive(Colour::Gelb, 1);
-  game.ComputerGelb();
-  EXPECT_TRUE(at(Colour::Gelb, 31));
-  EXPECT_TRUE(s().isShown(ZielVoll(Colour::Gelb, 1)));
-  EXPECT_FALSE(s().isShown(ZielVoll(Colour::Gelb, 2)));
-  expectConsistent();
-}
-
-TEST_F(ComputerTest, AOneMovesAGoalPieceForward) {
-  takeFromHouse(Colour::Gelb, 1);
-  placeInGoal(Colour::Gelb, 1);
-  computerRollWillGive(Colour::Gelb, 1);
-  game.ComputerGelb();
-  EXPECT_TRUE(s().isShown(ZielVoll(Colour::Gelb, 2)));
-  EXPECT_EQ(s().cell(50), Cell::Gelb);
-}
-
-TEST_F(ComputerTest, StartFieldTestReadsTheEmptySlotPictures) {
-  // One piece home in a refilled slot (full and empty picture both shown),
-  // so no empty picture is hidden: step 3 does not apply and the hunt moves
-  // the piece on 25 onto the opponent instead.
-  for (int k = 1; k <= 4; ++k) {
-    takeFromHouse(Colour::Gelb, k);
-  }
-  s().setShown(HausVoll(Colour::Gelb, 4), true);  // HausGelbLeer4 stays shown
-  place(Colour::Gelb, 21);
-  place(Colour::Gelb, 25);
-  place(Colour::Gelb, 33);
-  takeFromHouse(Colour::Blau, 1);
-  place(Colour::Blau, 27);
-  computerRollWillGive(Colour::Gelb, 2);
-  game.ComputerGelb();
-  EXPECT_TRUE(at(Colour::Gelb, 21));
-  EXPECT_TRUE(at(Colour::Gelb, 27));
-  expectConsistent();
-}
-
-TEST_F(ComputerTest, NothingToMoveGivesTheRollUpAndRollsAgain) {
-  computerRollWillGive(Colour::Rot, 3);
-  s().Versuche = 3;
-  game.ComputerRot();
-  EXPECT_EQ(s().Augen, 0);
-  EXPECT_EQ(s().Werfer, 2);
-  EXPECT_EQ(s().Versuche, 2);
-  EXPECT_EQ(s().intervalOf(TimerId::Timer1), 0u);
-  EXPECT_FALSE(s().isShown(Zahl(3)));
   EXPECT_TRUE(s().WuerfelEnabled);
-  EXPECT_EQ(s().intervalOf(TimerId::RotTimer), 250u);
+  expectConsistent();
 }
 
-TEST_F(ComputerTest, StrengthSwitchedInTheMiddleOfATurn) {
-  // Rot hunts at "schwer" ...
-  takeFromHouse(Colour::Rot, 1);
-  takeFromHouse(Colour::Rot, 2);
-  place(Colour::Rot, 12);
-  place(Colour::Rot, 30);
-  takeFromHouse(Colour::Green, 1);
-  place(Colour::Green, 14);
-  computerRollWillGive(Colour::Rot, 2);
-  s().Versuche = 2;
-  game.ComputerRot();
-  EXPECT_TRUE(at(Colour::Rot, 14));
-  // ... and after "leicht", with the same roll, moves the front piece instead.
-  game.leicht1Click();
-  takeFromHouse(Colour::Green, 2);
-  place(Colour::Green, 16);
-  nextRollGives(2);
-  game.ComputerRot();
-  EXPECT_TRUE(at(Colour::Rot, 32));
-  EXPECT_TRUE(at(Colour::Green, 16));
-}
-
-TEST_F(ComputerTest, CalledOutOfTurnItRollsForTheColourToMoveAndGivesUp) {
-  takeFromHouse(Colour::Gelb, 1);
-  place(Colour::Gelb, 30);
-  turnOf(Colour::Blau, 3);
-  nextRollGives(5);
-  const auto knocks = game.stats().knockOuts;
-  game.ComputerGelb();
-  EXPECT_TRUE(at(Colour::Gelb, 30));
-  EXPECT_EQ(s().Werfer, 1);
-  EXPECT_EQ(s().Versuche, 2);
-  EXPECT_EQ(game.stats().knockOuts, knocks);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Table, Choices,
+    ::testing::Values(
+        // Emptying the start field comes first while a piece waits at home; the
+        // test reads the empty slot pictures, not the full ones.
+        Choice{"G21 G37 R1", 'G', true, 4, "R1 G25 G37"}, Choice{"G21", 'G', true, 6, "G27"},
+        Choice{"R11 R20 R25 G22", 'R', true, 2, "R13 R20 R25 G22"},
+        Choice{"Gh4+ G21 G25 G33 B27", 'G', true, 2, "Bh1+234 Gh4+ G21 G27 G33"},
+        // The hunt ("schwer"): the lowest opponent field a piece lands on, across
+        // the seam from field 40 to 1 (not Blau, not with a six), even into the lane.
+        Choice{"G38 G12 R1 R15", 'G', true, 3, "Rh12+3 R15 G1 G12"},
+        Choice{"G38 G12 R1 R15", 'G', false, 3, "Rh12+3 R1 G15 G38"},
+        Choice{"R12 R30 N14 B32", 'R', true, 2, "B32 R14 R30 Nh123+4"},
+        Choice{"R12 R30 N14 B32", 'R', false, 2, "Bh1+234 R12 R32 N14"},
+        Choice{"G39 G14 R1", 'G', true, 2, "Rh12+34 G1 G14"},
+        Choice{"G36 G10 R1", 'G', true, 5, "Rh12+34 G1 G10"},
+        Choice{"G40 G10 R3", 'G', true, 3, "Rh12+34 G3 G10"},
+        Choice{"G37 G5 B3", 'G', true, 6, "B3 Gh2 G5 G21 G37"},
+        Choice{"B38 B39 R1", 'B', true, 3, "B38 Bz2 R1"},
+        Choice{"G18 R22", 'G', true, 4, "R22 Gz2"}, Choice{"R8 G12", 'R', true, 4, "Rz2 G12"},
+        Choice{"N28 B32", 'N', true, 4, "B32 Nz2"},
+        // The goal approach (slot 4 first, only its first candidate), then a six
+        // leaves the house by the first full slot, then the front piece moves.
+        Choice{"G18", 'G', true, 6, "Gz4"},
+        Choice{"Gz1 Gz3 Gz4 G30", 'G', true, 1, "G31 Gz1 Gz3 Gz4"},
+        Choice{"R10 R5 Rz3 Rz4", 'R', true, 1, "R5 Rz1 Rz3 Rz4"},
+        Choice{"B9", 'B', true, 6, "B1 B9"}, Choice{"R9", 'R', true, 6, "Rh34 R9 R11"},
+        Choice{"G9", 'G', true, 6, "Gh23 G9 G21"}, Choice{"R2 R35", 'R', true, 3, "R5 R35"},
+        Choice{"", 'R', true, 3, ""}));
 
 }  // namespace
 }  // namespace quivalo

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The turn cycle's three-roll rule, house tidying, the winner check, a new
+// game and the deterministic host's timers. Worked stories of the turn
+// cycle, remarks and timers are golden scenarios (tests/tools/golden).
+#include <gtest/gtest.h>
+
+#include <bit>
+
+#include "board/positions.h"
+
+namespace quivalo {
+namespace {
+
+// Three rolls when no piece could move: all at home, or the rest packed at
+// the far end of the goal lane with the others packed at home.
+struct ThreeRolls {
+  const char* position;
+  char colour;
+  int rolls;
+};
+void PrintTo(const ThreeRolls& t, std::ostream* os) { *os << t.position; }
+
+class ThreeRollRule : public testing::GameTest, public ::testing::WithParamInterface<ThreeRolls> {};
+
+TEST_P(ThreeRollRule, ReadsTheHouseAndGoalPictures) {
+  const Colour c = testing::colourOf(GetParam().colour);
+  testing::setUp(s(), GetParam().position);
+  s().Werfer = static_cast<std::uint8_t>(c == Colour::Blau ? 4 : index(c));
+  s().Versuche = 0;
+  game.NeuerWerfer();
+  EXPECT_EQ(s().Dran(c), 1);
+  EXPECT_EQ(s().Versuche, GetParam().rolls);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ThreeRollRule,
+    ::testing::Values(ThreeRolls{"Bh1234", 'B', 3}, ThreeRolls{"Bh234 Bz4", 'B', 3},
+                      ThreeRolls{"Bh234 Bz3", 'B', 1}, ThreeRolls{"Bh123 Bz4", 'B', 1},
+                      ThreeRolls{"Bh34 Bz3 Bz4", 'B', 3}, ThreeRolls{"Bh4 Bz2 Bz3 Bz4", 'B', 3},
+                      ThreeRolls{"Bh1 Bz2 Bz3 Bz4", 'B', 1}, ThreeRolls{"B5", 'B', 1},
+                      ThreeRolls{"Rh134 Rz4", 'R', 3}, ThreeRolls{"Rh123 Rz4", 'R', 1},
+                      ThreeRolls{"Rh13 Rz3 Rz4", 'R', 3}, ThreeRolls{"Rh34 Rz3 Rz4", 'R', 1},
+                      ThreeRolls{"Rh3 Rz2 Rz3 Rz4", 'R', 3}, ThreeRolls{"Rh1 Rz2 Rz3 Rz4", 'R', 1},
+                      ThreeRolls{"Gh123 Gz4", 'G', 3}, ThreeRolls{"Gh234 Gz4", 'G', 1},
+                      ThreeRolls{"Gh12 Gz3 Gz4", 'G', 3}, ThreeRolls{"Gh1 Gz2 Gz3 Gz4", 'G', 3},
+                      ThreeRolls{"Nh124 Nz4", 'N', 3}, ThreeRolls{"Nh123 Nz4", 'N', 1},
+                      ThreeRolls{"Nh24 Nz3 Nz4", 'N', 3}, ThreeRolls{"Nh2 Nz2 Nz3 Nz4", 'N', 3},
+                      ThreeRolls{"Nh3 Nz2 Nz3 Nz4", 'N', 1}, ThreeRolls{"Nh24 Nz4", 'N', 1}));
+
+using GameTest = testing::GameTest;
+
+TEST_F(GameTest, OneTidyingPassPacksEveryHouseInItsFillOrder) {
+  const char* fill[] = {"4321", "3142", "1234", "2413"};
+  for (Colour c : kColours) {
+    for (unsigned mask = 0; mask < 16; ++mask) {
+      for (int k = 1; k <= 4; ++k) {
+        s().setShown(HausVoll(c, k), (mask >> (k - 1)) & 1u);
+        s().setShown(HausLeer(c, k), k % 2 == 0);  // as knock-outs leave them
+      }
+      const State before = s();
+      game.Timer2Timer();
+      for (int n = 0; n < 4; ++n) {
+        const int k = fill[index(c)][n] - '0';
+        const bool full = n < std::popcount(mask);
+        EXPECT_EQ(s().isShown(HausVoll(c, k)), full) << info(c).word << " " << mask;
+        // Only a slot that gained or lost a piece changes its empty picture.
+        const bool changed = before.isShown(HausVoll(c, k)) != full;
+        EXPECT_EQ(s().isShown(HausLeer(c, k)), changed ? !full : before.isShown(HausLeer(c, k)));
+      }
+    }
+  }
+}
+
+TEST_F(GameTest, ALaneWithAnEmptySlotIsNoWin) {
+  for (Colour c : kColours) {
+    for (int empty = 1; empty <= 4; ++empty) {
+      for (int k = 1; k <= 4; ++k) {
+        s().setShown(ZielVoll(c, k), k != empty);
+      }
+      game.Timer3Timer();
+    }
+  }
+  EXPECT_TRUE(host.dialogs().empty());
+  EXPECT_TRUE(s().WuerfelEnabled);
+}
+
+TEST_F(GameTest, ANewGameShowsTheBoardOfAFreshStart) {
+  const State fresh = s();
+  testing::setUp(s(), "Bh13 B7 Rh12+ Gz4 N40");
+  s().setShown(Zahl(3), true);
+  s().Werfer = 3;
+  s().Versuche = 0;
+  game.Neu1Click();
+  State expected = fresh;
+  expected.setShown(Zahl(3), true);  // die faces are not part of the board
+  expected.interval[static_cast<std::size_t>(TimerId::Timer3)] = 500;
+  EXPECT_EQ(s(), expected);
+}
+
+// The timer convention of the host: setting the running interval again
+// leaves the period undisturbed, a new one starts afresh, 0 stops; timers
+// due together fire in table order.
+TEST(VirtualHostTest, KeepsTheTimerConvention) {
+  struct Recorder : TimerTarget {
+    VirtualHost host{0, 0};
+    std::vector<std::pair<std::uint64_t, TimerId>> fired;
+    void onTimer(TimerId t) override { fired.emplace_back(host.now(), t); }
+  } r;
+  r.host.setTarget(&r);
+  r.host.setInterval(TimerId::Timer1, 100);
+  r.host.advance(60);
+  r.host.setInterval(TimerId::Timer1, 100);
+  r.host.advance(70);
+  r.host.setInterval(TimerId::Timer1, 50);
+  for (TimerId t : {TimerId::GreenTimer, TimerId::Timer4, TimerId::BlauTimer, TimerId::Timer2}) {
+    r.host.setInterval(t, 50);
+  }
+  r.host.advance(50);
+  r.host.setInterval(TimerId::Timer1, 0);
+  r.host.advance(60);
+  using enum TimerId;
+  EXPECT_EQ(r.fired, (std::vector<std::pair<std::uint64_t, TimerId>>{{100, Timer1},
+                                                                     {180, Timer1},
+                                                                     {180, Timer2},
+                                                                     {180, Timer4},
+                                                                     {180, BlauTimer},
+                                                                     {180, GreenTimer},
+                                                                     {230, Timer2},
+                                                                     {230, Timer4},
+                                                                     {230, BlauTimer},
+                                                                     {230, GreenTimer}}));
+}
+
+}  // namespace
+}  // namespace quivalo
