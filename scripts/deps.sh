@@ -15,7 +15,7 @@ run=(
 )
 bench=(libbenchmark-dev)
 test=(
-  libgtest-dev libgmock-dev qt6-base-private-dev
+  libgtest-dev libgmock-dev
   xvfb xauth x11-utils
   clang libclang-rt-14-dev valgrind clang-format clang-tidy
   desktop-file-utils appstream
