@@ -20,6 +20,7 @@ using namespace Qt::StringLiterals;
 using namespace quivalo;
 using namespace quivalo::testing;
 using window_test::named;
+using enum quivalo::Colour;
 
 namespace {
 
@@ -63,27 +64,12 @@ QImage inARow(int width, int height, int count, const std::function<QWidget*(int
   return row;
 }
 
-// Blau's goal lane full, the others on their way; or else Blau's 3 from
-// field 5 knocking Rot off field 8. The Blau piece on 5 is drawn over its
-// (also shown) field and must take the click.
-void setUp(TMain& w, bool won) {
-  State& s = w.game().state();
-  for (int k = 1; k <= (won ? 4 : 1); ++k) {
-    takeFromHouse(s, Colour::Blau, k);
-    if (won) placeInGoal(s, Colour::Blau, k);
-  }
-  bringOut(s, Colour::Rot, won ? 17 : 8);
-  bringOut(s, Colour::Gelb, won ? 40 : 28, 2);
-  takeFromHouse(s, Colour::Gelb, 1);
-  placeInGoal(s, Colour::Gelb, 2);
-  bringOut(s, Colour::Green, 1, 4);
-  if (!won) {
-    s.setShown(Stein(Colour::Blau, 5), true);
-    s.cell(5) = Cell::Blau;
-    window_test::rolled(s, Colour::Blau, 3);
-  }
-  w.mirror();
-  if (!won) window_test::clickImage(w, u"SteinBlau5"_s);
+// Blau's goal lane full, the others on their way.
+Position blauWon(State& s) {
+  Position p(s);
+  p.goal(Blau, 1).goal(Blau, 2).goal(Blau, 3).goal(Blau, 4).piece(Rot, 17).piece(Gelb, 40);
+  p.goal(Gelb, 2).piece(Green, 1);
+  return p;
 }
 
 // Each scene renders a shown window at once, before a timer can change it.
@@ -92,7 +78,11 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
     // The remark is drawn by the clock, so a fixed one stands in for it.
     {u"knockout"_s,
      [](TMain& w) {
-       setUp(w, false);
+       // Blau's 3 from field 5 knocks Rot off field 8.
+       Position(w.game().state()).turn(Blau, 3).piece(Blau, 5).piece(Rot, 8).piece(Gelb, 28);
+       Position(w.game().state()).goal(Gelb, 2).piece(Green, 1);
+       w.mirror();
+       window_test::clickImage(w, u"SteinBlau5"_s);
        if (w.game().state().Bemerkung.empty()) return QImage();
        w.game().state().Bemerkung = "Ab nach Hause!";
        w.mirror();
@@ -100,7 +90,8 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
      }},
     {u"winner"_s,
      [](TMain& w) {
-       setUp(w, true);
+       blauWon(w.game().state());
+       w.mirror();
        return w.grab().toImage();
      }},
     {u"dice"_s,
@@ -181,37 +172,32 @@ class GoldenTest : public QObject {
     QTRY_COMPARE(w.game().state().Augen, std::uint8_t{0});
   }
 
-  // What a screen reader is told with a full goal lane, a piece drawn over its
-  // (also shown) field and a 6 rolled; and that a full house slot drawn over
-  // its (also shown) empty picture takes a left click, but not a right one.
+  // What a screen reader is told with a full goal lane and a 6 rolled; and
+  // that a full house slot drawn over its (also shown) empty picture takes a
+  // left click, but not a right one.
   void accessibleNamesAndTopmostClick() {
     TMain w;
     QVERIFY(window_test::showActive(w));
-    State& s = w.game().state();
-    takeFromHouse(s, Colour::Rot, 1);
-    s.setShown(Stein(Colour::Rot, 12), true);
-    s.cell(12) = Cell::Rot;
-    window_test::rolled(s, Colour::Gelb, 6);
-    s.FarbLabel = "Gelb";
-    s.setShown(HausLeer(Colour::Gelb, 3), true);
-    setUp(w, true);
+    blauWon(w.game().state()).piece(Rot, 12).turn(Gelb, 6);
+    w.game().state().setShown(HausLeer(Gelb, 1), true);
+    w.mirror();
     const auto name = [&w](const char* object) {
       return QAccessible::queryAccessibleInterface(named(w, object))->text(QAccessible::Name);
     };
     for (const auto& [object, text] :
          std::vector<std::pair<const char*, QString>>{{"Feld12", u"Feld 12: Rot"_s},
                                                       {"HausBlau3", u"Haus Blau, Platz 3: leer"_s},
-                                                      {"HausGelb3", u"Haus Gelb, Platz 3: Gelb"_s},
+                                                      {"HausGelb1", u"Haus Gelb, Platz 1: Gelb"_s},
                                                       {"ZielGelb2", u"Ziel Gelb, Platz 2: Gelb"_s},
                                                       {"Dice", u"Würfel: 6"_s},
                                                       {"FarbLabel", u"Am Zug: Gelb"_s}}) {
       QCOMPARE(name(object), text);
     }
-    window_test::clickImage(w, u"HausGelbVoll3"_s, Qt::RightButton);
-    QCOMPARE(name("HausGelb3"), u"Haus Gelb, Platz 3: Gelb"_s);
-    window_test::clickImage(w, u"HausGelbVoll3"_s);
-    QCOMPARE(name("HausGelb3") + u", "_s + name("Feld21"),
-             u"Haus Gelb, Platz 3: leer, Feld 21: Gelb"_s);
+    window_test::clickImage(w, u"HausGelbVoll1"_s, Qt::RightButton);
+    QCOMPARE(name("HausGelb1"), u"Haus Gelb, Platz 1: Gelb"_s);
+    window_test::clickImage(w, u"HausGelbVoll1"_s);
+    QCOMPARE(name("HausGelb1") + u", "_s + name("Feld21"),
+             u"Haus Gelb, Platz 1: leer, Feld 21: Gelb"_s);
   }
 };
 

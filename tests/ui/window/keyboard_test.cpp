@@ -3,119 +3,55 @@
 // keys visit exactly the cells whose mouse click would move a piece, Enter
 // does what that click does, the mouse and a spent roll take the highlight
 // away, and a whole game can be finished with keys alone.
-#include <QAccessible>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
-#include <map>
-#include <set>
-#include <vector>
+#include <QtWidgets>
+#include <functional>
 
-#include "game/random.h"
 #include "game/virtual_host.h"
-#include "ui/board_pixels.h"
 #include "window_support.h"
 
-using quivalo::Colour;
-using quivalo::State;
-using quivalo::ui::CellWidget;
-using window_test::clickAt;
+using namespace Qt::StringLiterals;
+using namespace quivalo;
+using namespace quivalo::testing;
+using window_test::named;
 
 namespace {
 
-// A position with Blau, a person, to use a roll.
-struct Setup {
-  const char* name;
-  int die;
-  std::vector<int> blauTrack;  // Blau's pieces on the track
-  std::vector<int> blauGoal;   // and in its goal lane
-  std::vector<std::pair<Colour, int>> others;
+// Positions with Blau, a person, to use a roll.
+const std::vector<std::pair<const char*, std::function<void(Position&&)>>> positions{
+    // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38 goes
+    // into the goal lane; goal slot 1 cannot go 4 further.
+    {"four",
+     [](Position&& p) {
+       p.turn(Colour::Blau, 4).piece(Colour::Blau, 5).piece(Colour::Blau, 9);
+       p.piece(Colour::Blau, 38).goal(Colour::Blau, 1).piece(Colour::Rot, 13);
+       p.piece(Colour::Gelb, 30);
+     }},
+    // A six: the three full house slots and the piece on field 3.
+    {"six",
+     [](Position&& p) { p.turn(Colour::Blau, 6).piece(Colour::Blau, 3).piece(Colour::Green, 9); }},
+    // Every piece at home and no six: nothing can move.
+    {"none", [](Position&& p) { p.turn(Colour::Blau, 4).piece(Colour::Rot, 12); }},
 };
-
-const std::vector<Setup>& setups() {
-  static const std::vector<Setup> list{
-      // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38
-      // goes into the goal lane; goal slot 1 cannot go 4 further.
-      {"four", 4, {5, 9, 38}, {1}, {{Colour::Rot, 13}, {Colour::Gelb, 30}}},
-      // A six: the three full house slots and the piece on field 3.
-      {"six", 6, {3}, {}, {{Colour::Green, 9}}},
-      // Every piece at home and no six: nothing can move.
-      {"none", 4, {}, {}, {{Colour::Rot, 12}}},
-  };
-  return list;
-}
-
-void setUp(State& s, const Setup& setup, int roll) {
-  quivalo::testing::giveTurn(s, Colour::Blau, 0);
-  const auto put = [&s](Colour c, int field) {
-    s.setShown(quivalo::Stein(c, field), true);
-    s.cell(field) = quivalo::info(c).code;
-  };
-  const auto leaveHouse = [&s](Colour c, int taken) {
-    for (int i = 0; i < taken; ++i) {
-      const int slot = quivalo::info(c).fillOrder[static_cast<std::size_t>(3 - i)];
-      s.setShown(quivalo::HausVoll(c, slot), false);
-      s.setShown(quivalo::HausLeer(c, slot), true);
-    }
-  };
-  leaveHouse(Colour::Blau, static_cast<int>(setup.blauTrack.size() + setup.blauGoal.size()));
-  for (int field : setup.blauTrack) put(Colour::Blau, field);
-  for (int slot : setup.blauGoal) {
-    s.setShown(quivalo::ZielLeer(Colour::Blau, slot), false);
-    s.setShown(quivalo::ZielVoll(Colour::Blau, slot), true);
-    s.cell(quivalo::info(Colour::Blau).goalCell1 + slot - 1) = quivalo::Cell::Blau;
-  }
-  for (const auto& [c, field] : setup.others) {
-    leaveHouse(c, 1);
-    put(c, field);
-  }
-  s.Versuche = 1;
-  if (roll != 0) {
-    s.Augen = static_cast<std::uint8_t>(roll);
-    s.setShown(quivalo::Zahl(roll), true);
-    s.ErsterSchritt = 1;
-    s.WuerfelEnabled = false;
-    s.KannNichtBtnEnabled = true;
-  }
-}
-
-// The part of the state a move changes.
-struct Board {
-  std::array<quivalo::Cell, 57> spielfeld;
-  std::array<bool, quivalo::kImageCount> shown;
-  std::uint8_t augen;
-  bool operator==(const Board&) const = default;
-};
-Board boardOf(const State& s) { return {s.Spielfeld, s.shown, s.Augen}; }
 
 QWidget* focused() { return QApplication::focusWidget(); }
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QTest::keyClick(focused(), key, modifiers);
-}
+void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 
-// What a screen reader announces: the name of the window's focused object.
-QString focusedName(TMain& w) {
-  QAccessibleInterface* child = QAccessible::queryAccessibleInterface(&w)->focusChild();
-  return child != nullptr ? child->text(QAccessible::Name) : QString();
-}
-
-// The cell the keyboard has chosen: the one cell with the highlight's colour
-// in the gap just left of it; null if there is none.
-CellWidget* highlighted(TMain& w) {
+// The cell the keyboard has chosen, by the name a screen reader reads: the
+// one cell with the highlight's colour in the gap just left of it, which must
+// hold the focus. Empty if no cell is framed and "Kann nicht" has the focus.
+QString chosen(TMain& w) {
   const QImage shown = w.client()->grab().toImage();
-  const QColor highlight = w.palette().color(QPalette::Highlight);
-  std::vector<CellWidget*> framed;
-  for (auto* cell : w.client()->findChildren<CellWidget*>()) {
-    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == highlight) framed.push_back(cell);
+  std::vector<ui::CellWidget*> framed;
+  for (auto* cell : w.client()->findChildren<ui::CellWidget*>()) {
+    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == w.palette().color(QPalette::Highlight))
+      framed.push_back(cell);
   }
-  return framed.size() == 1 ? framed.front() : nullptr;
-}
-
-void showActive(TMain& w) {
-  w.show();
-  w.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
+  if (framed.empty()) return focused() == named(w, "KannNichtBtn") ? QString() : u"no focus"_s;
+  QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&w)->focusChild();
+  return framed.size() == 1 && focused() == framed[0] && read != nullptr
+             ? read->text(QAccessible::Name)
+             : u"framed cells and focus disagree"_s;
 }
 
 }  // namespace
@@ -126,96 +62,71 @@ class KeyboardTest : public QObject {
  private Q_SLOTS:
   void arrowsVisitTheMovableCellsAndEnterClicks_data() {
     QTest::addColumn<int>("which");
-    for (std::size_t i = 0; i < setups().size(); ++i) {
-      QTest::newRow(setups()[i].name) << static_cast<int>(i);
-    }
+    for (std::size_t i = 0; i < positions.size(); ++i) QTest::newRow(positions[i].first) << int(i);
   }
 
   void arrowsVisitTheMovableCellsAndEnterClicks() {
     QFETCH(int, which);
-    const Setup& setup = setups()[static_cast<std::size_t>(which)];
-    TMain w;
-    showActive(w);
-    setUp(w.game().state(), setup, setup.die);
-    w.mirror();
-    const State start = w.game().state();
-    auto* kannNicht = w.findChild<QPushButton*>(QStringLiteral("KannNichtBtn"));
-    QVERIFY(kannNicht->hasFocus());
-
-    // What the mouse does on each cell, from the same position.
-    std::map<QString, Board> mouseMoves;
-    for (const quivalo::BoardCell& cell : quivalo::boardCells()) {
-      w.game().state() = start;
+    VirtualHost clock;  // stands still, so that equal moves draw equal remarks
+    TMain w(nullptr, nullptr, &clock);
+    QVERIFY(window_test::showActive(w));
+    State& s = w.game().state();
+    positions[std::size_t(which)].second(Position(s));
+    const State start = s;
+    const auto restart = [&] {
+      s = start;
       w.mirror();
-      clickAt(w, quivalo::ui::cellRect(cell).center());
-      if (w.game().state().Augen == 0) {
-        mouseMoves[CellWidget::nameOf(cell)] = boardOf(w.game().state());
-      }
+      named(w, "KannNichtBtn")->setFocus();
+    };
+    // What a mouse click does on each cell where it moves a piece.
+    QMap<QString, State> moves;
+    for (auto* cell : w.client()->findChildren<ui::CellWidget*>()) {
+      restart();
+      const QString name = cell->accessibleName();
+      window_test::clickAt(w, cell->geometry().center());
+      if (s.Augen == 0) moves[name] = s;
     }
-    w.game().state() = start;
-    w.mirror();
-    kannNicht->setFocus();
+    restart();
 
-    // Right visits every movable cell once, then comes round again; Left
-    // goes back. The visited cell has the focus and a visible frame.
-    std::vector<QString> visited;
-    for (std::size_t i = 0; i <= mouseMoves.size(); ++i) {
-      press(Qt::Key_Right);
-      if (mouseMoves.empty()) break;
-      CellWidget* cell = highlighted(w);
-      QVERIFY(cell != nullptr);
-      QCOMPARE(focused(), static_cast<QWidget*>(cell));
-      QCOMPARE(focusedName(w), cell->accessibleName());
-      visited.push_back(cell->objectName());
+    // Right and Down visit every movable cell once, then come round again;
+    // Left goes back. Without a movable cell they do nothing.
+    QStringList visited;
+    for (qsizetype i = 0; i <= moves.size(); ++i) {
+      press(i % 2 == 0 ? Qt::Key_Right : Qt::Key_Down);
+      visited << chosen(w);
     }
-    if (mouseMoves.empty()) {
-      for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Down}) press(key);
-      QVERIFY(highlighted(w) == nullptr);
-      QCOMPARE(focused(), static_cast<QWidget*>(kannNicht));
-      QVERIFY(w.game().state() == start);
-      return;
-    }
-    QCOMPARE(visited.back(), visited.front());
-    visited.pop_back();
-    QCOMPARE(std::set<QString>(visited.begin(), visited.end()).size(), visited.size());
-    std::vector<QString> movable;
-    for (const auto& [name, board] : mouseMoves) movable.push_back(name);
-    QCOMPARE(std::set<QString>(visited.begin(), visited.end()),
-             std::set<QString>(movable.begin(), movable.end()));
+    QStringList once = visited.mid(0, moves.size());
+    once.sort();
+    QCOMPARE(once, moves.keys());
+    QCOMPARE(visited.last(), visited.first());
     press(Qt::Key_Left);
-    QCOMPARE(highlighted(w)->objectName(), visited.back());
-    QCOMPARE(focused(), static_cast<QWidget*>(highlighted(w)));
+    QCOMPARE(chosen(w), visited.value(moves.size() - 1));
+    QVERIFY(s == start);
+    if (moves.empty()) return;
 
-    // The mouse takes the highlight away and gives the focus back.
-    clickAt(w, {2, 2});
-    QVERIFY(highlighted(w) == nullptr);
-    QCOMPARE(focused(), static_cast<QWidget*>(kannNicht));
-
-    // Enter on the highlighted cell does what a mouse click there does, and
-    // the spent roll takes the highlight away.
-    press(Qt::Key_Left);
-    const QString chosen = highlighted(w)->objectName();
+    // The mouse takes the highlight away; Enter on a highlighted cell does
+    // what a mouse click there does, and the spent roll ends the highlight.
+    window_test::clickAt(w, {2, 2});
+    QCOMPARE(chosen(w), QString());
+    press(Qt::Key_Up);
+    const QString picked = chosen(w);
     press(Qt::Key_Return);
-    QVERIFY(boardOf(w.game().state()) == mouseMoves.at(chosen));
-    QVERIFY(highlighted(w) == nullptr);
-    QCOMPARE(focused(), static_cast<QWidget*>(kannNicht));
-    QCOMPARE(quivalo::testing::windowMismatch(w), QString());
+    QVERIFY(moves.contains(picked) && s == moves.value(picked));
+    QCOMPARE(chosen(w), QString());
+    QCOMPARE(windowMismatch(w), QString());
   }
 
   // From a nearly won position, Blau beats three computer colours with keys
   // alone. The clock stands still at a time whose roll is a 4, so every roll
   // is a 4: the computers, all at home, never move.
   void keysAlonePlayToTheWinner() {
-    std::uint32_t fourAt = 0;
-    for (std::uint32_t seed = 0; quivalo::draw(seed, 6) + 1 != 4; seed = ++fourAt) {
-    }
-    quivalo::VirtualHost clock;
-    clock.setTimeOfDay(fourAt);
+    VirtualHost clock;
+    clock.setTimeOfDay(timeForDie(4));
     TMain w(nullptr, nullptr, &clock);
-    showActive(w);
-    setUp(w.game().state(), {"nearly won", 0, {33, 38}, {3, 4}, {}}, 0);
+    QVERIFY(window_test::showActive(w));
+    Position(w.game().state()).turn(Colour::Blau).piece(Colour::Blau, 33).piece(Colour::Blau, 38);
+    Position(w.game().state()).goal(Colour::Blau, 3).goal(Colour::Blau, 4);
     w.mirror();
-
     QStringList messages;
     QTimer closer;
     connect(&closer, &QTimer::timeout, this, [&] {
@@ -226,24 +137,16 @@ class KeyboardTest : public QObject {
       }
     });
     closer.start(50);
-
-    auto* wuerfel = w.findChild<QPushButton*>(QStringLiteral("Wuerfel"));
-    auto* kannNicht = w.findChild<QPushButton*>(QStringLiteral("KannNichtBtn"));
-    auto* farbLabel = w.findChild<QLabel*>(QStringLiteral("FarbLabel"));
-    for (const char* piece : {"Feld 38: Blau", "Feld 33: Blau", "Feld 37: Blau"}) {
-      QTRY_VERIFY_WITH_TIMEOUT(wuerfel->isEnabled() && farbLabel->text() == QStringLiteral("Blau"),
+    for (const QString& piece : {u"Feld 38: Blau"_s, u"Feld 33: Blau"_s, u"Feld 37: Blau"_s}) {
+      QTRY_VERIFY_WITH_TIMEOUT(w.game().state().WuerfelEnabled && w.game().state().Werfer == 1,
                                10000);
       QTest::keyClick(&w, Qt::Key_W, Qt::AltModifier);
-      QTRY_VERIFY(kannNicht->hasFocus());
-      for (int i = 0; i < 4 && focusedName(w) != QString::fromUtf8(piece); ++i) {
-        press(Qt::Key_Right);
-      }
-      QCOMPARE(focusedName(w), QString::fromUtf8(piece));
+      QTRY_VERIFY(named(w, "KannNichtBtn")->hasFocus());
+      for (int i = 0; i < 4 && chosen(w) != piece; ++i) press(Qt::Key_Right);
+      QCOMPARE(chosen(w), piece);
       press(Qt::Key_Return);
     }
-    QTRY_COMPARE(
-        messages,
-        QStringList{QStringLiteral("Herzlichen Glückwunsch Herr Blau, Sie haben gewonnen.")});
+    QTRY_COMPARE(messages, QStringList(u"Herzlichen Glückwunsch Herr Blau, Sie haben gewonnen."_s));
     QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
   }
 };

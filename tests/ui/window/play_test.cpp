@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window at play, on real timers: the timers keep their convention, the computer rolls a
-// quarter second after a roll ends, the winner is congratulated once, the computer plays on behind
-// the modal about box, and the program ends at once by menu, Alt+F4 or
-// closing.
+// The window at play, on real timers: the timers keep their convention, the
+// computer rolls a quarter second after a roll ends, the winner is
+// congratulated once, the computer plays on behind the modal about box, and
+// the program ends at once by menu, Alt+F4 or closing. Besides, the window
+// names the desktop entry installed for it.
 #include <QtTest>
 #include <QtWidgets>
 
@@ -21,7 +22,15 @@ class PlayTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void initTestCase() { QVERIFY(ui::installGermanTranslation(*qApp)); }
+  // The window sets the application id: the file name of the desktop entry
+  // installed for it.
+  void initTestCase() {
+    QVERIFY(ui::installGermanTranslation(*qApp));
+    const QFileInfo entry(QStringLiteral(QUIVALO_DESKTOP_ENTRY));
+    TMain w;
+    QVERIFY(entry.exists() &&
+            QGuiApplication::desktopFileName() + u".desktop"_s == entry.fileName());
+  }
 
   // Each of the eight timers is the named QTimer its interval goes to. The
   // same interval leaves a running period alone, a new one starts a fresh
@@ -80,10 +89,8 @@ class PlayTest : public QObject {
   void winnerMessageOnce() {
     TMain w;
     QVERIFY(window_test::showActive(w));
-    for (int k = 1; k <= 4; ++k) {
-      takeFromHouse(w.game().state(), Colour::Blau, k);
-      placeInGoal(w.game().state(), Colour::Blau, k);
-    }
+    Position(w.game().state()).goal(Colour::Blau, 1).goal(Colour::Blau, 2).goal(Colour::Blau, 3);
+    Position(w.game().state()).goal(Colour::Blau, 4);
     // Not mirrored here, and no other timer runs that would mirror it: the
     // window must do so itself before the message opens.
     w.game().setInterval(TimerId::Timer2, 0);

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers shared by the window tests: checking that the widgets show the
-// game's state, finding parts by name, showing the window and clicking a
-// board image as the mouse would. Positions are set up through the state
-// with the helpers of support/fixture.h.
+// Helpers shared by the window tests: finding parts by name, showing the
+// window and clicking a board image as the mouse would. Positions are set up
+// through the state with support/position.h; support/window_check.h checks
+// that the widgets show the state.
 #pragma once
 
 #include <QtTest>
 #include <QtWidgets>
 
-#include "board/geometry.h"
-#include "support/fixture.h"
+#include "support/position.h"
 #include "support/window_check.h"
 #include "ui/cell_widget.h"
 #include "ui/main_window.h"
@@ -39,14 +38,6 @@ inline void clickAt(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton)
 // A click on the middle of the board image of that name ("SteinBlau5").
 inline void clickImage(TMain& w, const QString& image, Qt::MouseButton button = Qt::LeftButton) {
   clickAt(w, w.imageRect(image).center(), button);
-}
-
-// A roll of `pips` pending for colour c, as the widgets show it after a roll.
-inline void rolled(quivalo::State& s, quivalo::Colour c, int pips) {
-  quivalo::testing::giveTurn(s, c, pips);
-  s.setShown(quivalo::Zahl(pips), true);
-  s.WuerfelEnabled = false;
-  s.KannNichtBtnEnabled = true;
 }
 
 }  // namespace window_test
