@@ -35,9 +35,4 @@ inline void clickAt(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton)
   QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(w.client(), p));
 }
 
-// A click on the middle of the board image of that name ("SteinBlau5").
-inline void clickImage(TMain& w, const QString& image, Qt::MouseButton button = Qt::LeftButton) {
-  clickAt(w, w.imageRect(image).center(), button);
-}
-
 }  // namespace window_test
