@@ -1,33 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The real window, offscreen.
+//
 // Golden screenshots: the window at start, after a knock-out and with a full
-// goal lane, the six die faces, the open menus and the about box, rendered
-// offscreen and compared pixel for pixel with golden/NAME.png. On a
-// difference the test writes NAME.actual.png and NAME.diff.png (differing
-// pixels red over a dimmed copy of the render) into its working folder.
-// After a wanted change of the look, write new goldens with
-//   QUIVALO_UPDATE_GOLDEN=1 ctest --preset debug -R window_golden
-// and look at them before committing them.
-// Besides, what a picture cannot show, what a screen reader is told, and
-// playing pieces from the keyboard: while a person's roll waits, the arrow
+// goal lane, the six die faces, the open menus and the about box, compared
+// pixel for pixel with golden/NAME.png. On a difference the test writes
+// NAME.actual.png and NAME.diff.png (differing pixels red over a grey copy of
+// the render) into its working folder. After a wanted change of the look,
+// write new goldens with
+//   QUIVALO_UPDATE_GOLDEN=1 build/debug/tests/ui/window/window_test looks
+// and look at them before committing them. Besides, what a picture cannot
+// show, and what a screen reader is told.
+//
+// Playing pieces from the keyboard: while a person's roll waits, the arrow
 // keys visit exactly the cells whose mouse click would move a piece, Enter
 // does what that click does, the mouse and a spent roll take the highlight
 // away, and a whole game can be finished with keys alone.
+//
+// At play, on real timers: the timers keep their convention, the computer
+// rolls a quarter second after a roll ends and plays on behind the modal
+// about box, and the program ends at once by menu, Alt+F4 or closing.
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
 
 #include "game/virtual_host.h"
+#include "support/position.h"
+#include "support/window_check.h"
+#include "ui/cell_widget.h"
 #include "ui/info_box.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
 #include "ui/translation.h"
-#include "window_support.h"
 
 using namespace Qt::StringLiterals;
 using namespace quivalo;
 using namespace quivalo::testing;
-using window_test::named;
 using enum quivalo::Colour;
 
 namespace {
+
+// The part of that name and type below `parent`, or null.
+template <typename T = QWidget>
+T* named(const QObject& parent, const char* name) {
+  return parent.findChild<T*>(QString::fromLatin1(name));
+}
+
+bool showActive(TMain& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// A click at a point of the client area, delivered to whatever widget lies
+// there, as a real mouse click would be.
+void clickAt(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+  QWidget* target = w.client()->childAt(p);
+  if (target == nullptr) target = w.client();
+  QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(w.client(), p));
+}
 
 // Compares a render with golden/NAME.png; an empty string if they agree.
 QString compareWithGolden(const QImage& render, const QString& name) {
@@ -40,12 +70,11 @@ QString compareWithGolden(const QImage& render, const QString& name) {
   if (actual == expected) return {};
   QImage diff = actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(actual.format());
   int differing = 0;
-  for (int y = 0; y < diff.height(); ++y) {
-    for (int x = 0; x < diff.width(); ++x) {
-      if (expected.valid(x, y) && expected.pixel(x, y) == actual.pixel(x, y)) continue;
-      diff.setPixel(x, y, qRgb(255, 0, 0));
-      ++differing;
-    }
+  for (int i = 0; i < diff.width() * diff.height(); ++i) {
+    const QPoint at(i % diff.width(), i / diff.width());
+    if (expected.valid(at) && expected.pixel(at) == actual.pixel(at)) continue;
+    diff.setPixel(at, qRgb(255, 0, 0));
+    ++differing;
   }
   const QString stem = QDir::current().absoluteFilePath(name);
   actual.save(stem + u".actual.png"_s);
@@ -101,14 +130,6 @@ QString chosen(TMain& w) {
              : u"framed cells and focus disagree"_s;
 }
 
-// Blau's goal lane full, the others on their way.
-Position blauWon(State& s) {
-  Position p(s);
-  p.goal(Blau, 1).goal(Blau, 2).goal(Blau, 3).goal(Blau, 4).piece(Rot, 17).piece(Gelb, 40);
-  p.goal(Gelb, 2).piece(Green, 1);
-  return p;
-}
-
 // Each scene renders a shown window at once, before a timer can change it.
 const std::map<QString, std::function<QImage(TMain&)>> scenes{
     {u"start"_s, [](TMain& w) { return w.grab().toImage(); }},
@@ -117,15 +138,20 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
      [](TMain& w) {
        positions.front().second(Position(w.game().state()));  // Blau's 4 from 9 knocks out Rot
        w.mirror();
-       window_test::clickAt(w, w.imageRect(u"SteinBlau9"_s).center());
+       clickAt(w, w.imageRect(u"SteinBlau9"_s).center());
        if (w.game().state().Bemerkung.empty()) return QImage();
        w.game().state().Bemerkung = "Ab nach Hause!";
        w.mirror();
        return w.grab().toImage();
      }},
+    // Blau's goal lane full, the others on their way, Gelb to use a 6; Gelb's
+    // full house slot 1 is drawn over its (also shown) empty picture.
     {u"winner"_s,
      [](TMain& w) {
-       blauWon(w.game().state());
+       Position p(w.game().state());
+       p.goal(Blau, 1).goal(Blau, 2).goal(Blau, 3).goal(Blau, 4).piece(Rot, 17).piece(Rot, 12);
+       p.piece(Gelb, 40).goal(Gelb, 2).piece(Green, 1).turn(Gelb, 6);
+       w.game().state().setShown(HausLeer(Gelb, 1), true);
        w.mirror();
        return w.grab().toImage();
      }},
@@ -155,11 +181,18 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
 
 }  // namespace
 
-class GoldenTest : public QObject {
+class WindowTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void initTestCase() { QVERIFY(ui::installGermanTranslation(*qApp)); }
+  // The window sets the application id: the name of the desktop entry
+  // installed for it. Checked first, before any other window sets it.
+  void initTestCase() {
+    QVERIFY(ui::installGermanTranslation(*qApp));
+    TMain w;
+    QVERIFY(QFile::exists(QStringLiteral(QUIVALO_PACKAGING_DIR "/") +
+                          QGuiApplication::desktopFileName() + u".desktop"_s));
+  }
 
   void looks_data() {
     QTest::addColumn<QString>("scene");
@@ -169,10 +202,10 @@ class GoldenTest : public QObject {
   void looks() {
     QFETCH(QString, scene);
     TMain w;
-    QVERIFY(window_test::showActive(w));
+    QVERIFY(showActive(w));
     const QImage render = scenes.at(scene)(w);
-    QVERIFY2(!render.isNull(), "the scene did not come about");
-    const QString difference = compareWithGolden(render, scene);
+    const QString difference =
+        render.isNull() ? u"the scene did not come about"_s : compareWithGolden(render, scene);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
   }
 
@@ -181,7 +214,7 @@ class GoldenTest : public QObject {
   // rolls, Alt+K gives up).
   void whatAPictureCannotShow() {
     TMain w;
-    QVERIFY(window_test::showActive(w));
+    QVERIFY(showActive(w));
     QCOMPARE(w.objectName() + TInfo().objectName(), u"MainInfo"_s);
     QCOMPARE(w.windowTitle(), u"Quivalo !!!"_s);
     QCOMPARE(w.pos(), QPoint(245, 43));
@@ -189,10 +222,8 @@ class GoldenTest : public QObject {
          u"MainMenu1 Bevel1 FarbLabel Label1 Wuerfel Dice KannNichtBtn Bemerkung Zahl1 Zahl2 Zahl3 "
          u"Zahl4 Zahl5 Zahl6 Spiel1 Neu1 N1 Beenden1 Optionen1 SpielerMenu1 SpielerMenu2 "
          u"SpielerMenu3 SpielerMenu4 N3 leicht1 schwer1 Hilfe1 Inhalt1 Suchen1 Hilfebenutzen1 N2 "
-         u"Info1 Timer1 Timer2 Timer3 Timer4 BlauTimer RotTimer GelbTimer GreenTimer"_s.split(
-             u' ')) {
+         u"Info1 Timer1 Timer2 Timer3 Timer4 BlauTimer RotTimer GelbTimer GreenTimer"_s.split(u' '))
       QVERIFY2(w.findChild<QObject*>(name) != nullptr, qPrintable(name));
-    }
     const QRect area = w.client()->rect();
     const QImage before = w.client()->grab(area).toImage();
     w.resize(900, 700);
@@ -207,30 +238,26 @@ class GoldenTest : public QObject {
     QTRY_COMPARE(w.game().state().Augen, std::uint8_t{0});
   }
 
-  // What a screen reader is told with a full goal lane and a 6 rolled; and
+  // What a screen reader is told in the scene with the full goal lane; and
   // that a full house slot drawn over its (also shown) empty picture takes a
   // left click, but not a right one.
   void accessibleNamesAndTopmostClick() {
     TMain w;
-    QVERIFY(window_test::showActive(w));
-    blauWon(w.game().state()).piece(Rot, 12).turn(Gelb, 6);
-    w.game().state().setShown(HausLeer(Gelb, 1), true);
-    w.mirror();
+    QVERIFY(showActive(w));
+    scenes.at(u"winner"_s)(w);
     const auto name = [&w](const char* object) {
       return QAccessible::queryAccessibleInterface(named(w, object))->text(QAccessible::Name);
     };
-    for (const auto& [object, text] :
-         std::vector<std::pair<const char*, QString>>{{"Feld12", u"Feld 12: Rot"_s},
-                                                      {"HausBlau3", u"Haus Blau, Platz 3: leer"_s},
-                                                      {"HausGelb1", u"Haus Gelb, Platz 1: Gelb"_s},
-                                                      {"ZielGelb2", u"Ziel Gelb, Platz 2: Gelb"_s},
-                                                      {"Dice", u"Würfel: 6"_s},
-                                                      {"FarbLabel", u"Am Zug: Gelb"_s}}) {
-      QCOMPARE(name(object), text);
-    }
-    window_test::clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center(), Qt::RightButton);
+    QStringList names;
+    for (const char* object :
+         {"Feld12", "HausBlau3", "HausGelb1", "ZielGelb2", "Dice", "FarbLabel"})
+      names << name(object);
+    QCOMPARE(names, QStringList({u"Feld 12: Rot"_s, u"Haus Blau, Platz 3: leer"_s,
+                                 u"Haus Gelb, Platz 1: Gelb"_s, u"Ziel Gelb, Platz 2: Gelb"_s,
+                                 u"Würfel: 6"_s, u"Am Zug: Gelb"_s}));
+    clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center(), Qt::RightButton);
     QCOMPARE(name("HausGelb1"), u"Haus Gelb, Platz 1: Gelb"_s);
-    window_test::clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center());
+    clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center());
     QCOMPARE(name("HausGelb1") + u", "_s + name("Feld21"),
              u"Haus Gelb, Platz 1: leer, Feld 21: Gelb"_s);
   }
@@ -244,7 +271,7 @@ class GoldenTest : public QObject {
     QFETCH(int, which);
     VirtualHost clock;  // stands still, so that equal moves draw equal remarks
     TMain w(nullptr, nullptr, &clock);
-    QVERIFY(window_test::showActive(w));
+    QVERIFY(showActive(w));
     State& s = w.game().state();
     positions[std::size_t(which)].second(Position(s));
     const State start = s;
@@ -258,7 +285,7 @@ class GoldenTest : public QObject {
     for (auto* cell : w.client()->findChildren<ui::CellWidget*>()) {
       restart();
       const QString name = cell->accessibleName();
-      window_test::clickAt(w, cell->geometry().center());
+      clickAt(w, cell->geometry().center());
       if (s.Augen == 0) moves[name] = s;
     }
     restart();
@@ -281,7 +308,7 @@ class GoldenTest : public QObject {
 
     // The mouse takes the highlight away; Enter on a highlighted cell does
     // what a mouse click there does, and the spent roll ends the highlight.
-    window_test::clickAt(w, {2, 2});
+    clickAt(w, {2, 2});
     QCOMPARE(chosen(w), QString());
     press(Qt::Key_Up);
     const QString picked = chosen(w);
@@ -298,7 +325,7 @@ class GoldenTest : public QObject {
     VirtualHost clock;
     clock.setTimeOfDay(timeForDie(4));
     TMain w(nullptr, nullptr, &clock);
-    QVERIFY(window_test::showActive(w));
+    QVERIFY(showActive(w));
     Position(w.game().state()).turn(Blau).piece(Blau, 33).piece(Blau, 38);
     Position(w.game().state()).goal(Blau, 3).goal(Blau, 4);
     w.mirror();
@@ -328,7 +355,104 @@ class GoldenTest : public QObject {
     QCOMPARE(messages, QStringList(u"Herzlichen Glückwunsch Herr Blau, Sie haben gewonnen."_s));
     QVERIFY(!named(w, "Wuerfel")->isEnabled() && !named<QTimer>(w, "Timer3")->isActive());
   }
+
+  // The same interval leaves a running period alone, a new one starts a fresh
+  // period, 0 stops, and a stopped timer starts with an interval: none of
+  // which a bare QTimer does. Long periods, so that a slow machine cannot let
+  // one run out between the readings.
+  void timersKeepTheConvention() {
+    QObject owner;
+    ui::QtTimers timers(&owner);
+    QTimer* t = timers[TimerId::GelbTimer].timer();
+    timers.setInterval(TimerId::GelbTimer, 4000);
+    QTest::qWait(300);
+    const int before = t->remainingTime();
+    timers.setInterval(TimerId::GelbTimer, 4000);
+    QVERIFY2(before <= 3700 && t->remainingTime() <= before && t->timerType() == Qt::PreciseTimer,
+             qPrintable(QString::number(before)));
+    timers.setInterval(TimerId::GelbTimer, 5000);
+    QVERIFY(t->remainingTime() > 4500);
+    timers.setInterval(TimerId::GelbTimer, 0);
+    QVERIFY(!t->isActive());
+    QSignalSpy fired(t, &QTimer::timeout);
+    timers.setInterval(TimerId::GelbTimer, 50);
+    QTRY_VERIFY(fired.count() >= 2);
+  }
+
+  // Blau gives up its last roll; the roll ends, and Rot, played by the
+  // computer, rolls 250 ms later.
+  void computerRollsAQuarterSecondAfterTheRollEnds() {
+    TMain w;
+    QVERIFY(showActive(w));
+    named<QPushButton>(w, "Wuerfel")->click();
+    w.game().state().Versuche = 0;
+    const std::uint64_t rolls = w.game().stats().rolls;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 rollEnded = -1;
+    qint64 computerRolled = -1;
+    connect(w.timer(TimerId::Timer1).timer(), &QTimer::timeout, this,
+            [&] { rollEnded = computerRolled < 0 ? clock.elapsed() : rollEnded; });
+    connect(w.timer(TimerId::RotTimer).timer(), &QTimer::timeout, this, [&] {
+      if (computerRolled < 0 && w.game().stats().rolls == rolls + 1)
+        computerRolled = clock.elapsed();
+    });
+    named<QPushButton>(w, "KannNichtBtn")->click();
+    QTRY_VERIFY(computerRolled >= 0);
+    const qint64 delay = computerRolled - rollEnded;
+    QVERIFY2(delay >= 245 && delay < 450, qPrintable(QString::number(delay)));
+  }
+
+  // With every colour played by the computer, the game goes on behind the
+  // modal about box, with the focus on its OK button, until Alt+O closes it.
+  void computerPlaysBehindTheAboutBox() {
+    TMain w;
+    TInfo info(&w);
+    w.setInfoBox(&info);
+    QVERIFY(showActive(w));
+    named<QAction>(w, "SpielerMenu1")->trigger();
+    named<QAction>(w, "Neu1")->trigger();
+    const std::uint64_t rollsBefore = w.game().stats().rolls;
+    QString seen = u"the box did not open"_s;
+    QTimer::singleShot(1500, this, [&] {
+      const bool modal = QApplication::activeModalWidget() == &info &&
+                         QApplication::focusWidget() == info.okButton();
+      seen = modal && w.game().stats().rolls >= rollsBefore + 3 ? windowMismatch(w)
+                                                                : u"no modal box or no play"_s;
+      QTest::keyClick(&info, Qt::Key_O, Qt::AltModifier);
+    });
+    QTimer::singleShot(3000, &info, [&] {
+      seen = u"Alt+O did not close the box"_s;
+      info.reject();
+    });
+    named<QAction>(w, "Info1")->trigger();  // returns when the box closes
+    QCOMPARE(seen, QString());
+  }
+
+  // "&Beenden" (while the computer plays every colour), Alt+F4 and closing the
+  // window end the event loop at once, without a question.
+  void quits_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"Beenden", "Alt+F4", "close"})
+      QTest::newRow(way) << QString::fromLatin1(way);
+  }
+
+  void quits() {
+    QFETCH(QString, way);
+    TMain w;
+    QVERIFY(showActive(w));
+    named<QAction>(w, "SpielerMenu1")->trigger();
+    named<QAction>(w, "Neu1")->trigger();
+    QTimer::singleShot(600, &w, [&w, way] {
+      if (way == u"Beenden"_s) named<QAction>(w, "Beenden1")->trigger();
+      if (way == u"Alt+F4"_s) QTest::keyClick(&w, Qt::Key_F4, Qt::AltModifier);
+      if (way == u"close"_s) w.close();
+    });
+    QTimer::singleShot(3000, &w, [] { QCoreApplication::exit(-1); });  // a watchdog
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(w.game().stats().rolls > 0);
+  }
 };
 
-QTEST_MAIN(GoldenTest)
-#include "golden_test.moc"
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
