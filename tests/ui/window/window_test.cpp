@@ -63,9 +63,8 @@ void clickAt(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
 QString compareWithGolden(const QImage& render, const QString& name) {
   const QImage actual = render.convertToFormat(QImage::Format_RGB32);
   const QString golden = QStringLiteral(QUIVALO_GOLDEN_DIR "/") + name + u".png"_s;
-  if (qEnvironmentVariableIntValue("QUIVALO_UPDATE_GOLDEN") == 1) {
+  if (qEnvironmentVariableIntValue("QUIVALO_UPDATE_GOLDEN") == 1)
     return actual.save(golden) ? QString() : u"cannot write "_s + golden;
-  }
   const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
   if (actual == expected) return {};
   QImage diff = actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(actual.format());
@@ -89,9 +88,8 @@ QImage inARow(int width, int height, int count, const std::function<QWidget*(int
   QImage row(width * count, height, QImage::Format_RGB32);
   row.fill(Qt::white);
   QPainter painter(&row);
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
     if (QWidget* widget = part(i)) widget->render(&painter, QPoint(width * i, 0));
-  }
   return row;
 }
 
@@ -119,10 +117,9 @@ void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 QString chosen(TMain& w) {
   const QImage shown = w.client()->grab().toImage();
   std::vector<ui::CellWidget*> framed;
-  for (auto* cell : w.client()->findChildren<ui::CellWidget*>()) {
+  for (auto* cell : w.client()->findChildren<ui::CellWidget*>())
     if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == w.palette().color(QPalette::Highlight))
       framed.push_back(cell);
-  }
   if (framed.empty()) return focused() == named(w, "KannNichtBtn") ? QString() : u"no focus"_s;
   QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&w)->focusChild();
   return framed.size() == 1 && focused() == framed[0] && read != nullptr
@@ -319,8 +316,8 @@ class WindowTest : public QObject {
   }
 
   // From a nearly won position, Blau beats three computer colours with keys
-  // alone, and is congratulated once. The clock stands still at a time whose roll is a 4, so every
-  // roll is a 4: the computers, all at home, never move.
+  // alone, and is congratulated once. The clock stands still at a time whose
+  // roll is a 4, so every roll is a 4: the computers, all at home, never move.
   void keysAlonePlayToTheWinner() {
     VirtualHost clock;
     clock.setTimeOfDay(timeForDie(4));
