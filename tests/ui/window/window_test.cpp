@@ -7,7 +7,7 @@
 // NAME.actual.png and NAME.diff.png (differing pixels red over a grey copy of
 // the render) into its working folder. After a wanted change of the look,
 // write new goldens with
-//   QUIVALO_UPDATE_GOLDEN=1 build/debug/tests/ui/window/window_test looks
+//   QUIVALO_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/debug/tests/ui/window/window_test looks
 // and look at them before committing them. Besides, what a picture cannot
 // show, and what a screen reader is told.
 //
