@@ -1,0 +1,455 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real window, offscreen.
+//
+// Golden screenshots: the window at start, after a knock-out and with a full
+// goal lane, the six die faces, the open menus and the about box, compared
+// pixel for pixel with golden/NAME.png. On a difference the test writes
+// NAME.actual.png and NAME.diff.png (differing pixels red over a grey copy of
+// the render) into its working folder. After a wanted change of the look,
+// write new goldens with
+//   QUIVALO_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/debug/tests/ui/window/window_test looks
+// and look at them before committing them. Besides, what a picture cannot
+// show, and what a screen reader is told.
+//
+// Playing pieces from the keyboard: while a person's roll waits, the arrow
+// keys visit exactly the cells whose mouse click would move a piece, Enter
+// does what that click does, the mouse and a spent roll take the highlight
+// away, and a whole game can be finished with keys alone.
+//
+// At play, on real timers: the timers keep their convention, the computer
+// rolls a quarter second after a roll ends and plays on behind the modal
+// about box, and the program ends at once by menu, Alt+F4 or closing.
+#include <QtTest>
+#include <QtWidgets>
+#include <functional>
+
+#include "game/virtual_host.h"
+#include "support/position.h"
+#include "support/window_check.h"
+#include "ui/cell_widget.h"
+#include "ui/info_box.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+#include "ui/translation.h"
+
+using namespace Qt::StringLiterals;
+using namespace quivalo;
+using namespace quivalo::testing;
+using enum quivalo::Colour;
+
+namespace {
+
+// The part of that name and type below `parent`, or null.
+template <typename T = QWidget>
+T* named(const QObject& parent, const char* name) {
+  return parent.findChild<T*>(QString::fromLatin1(name));
+}
+
+bool showActive(TMain& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// A click at a point of the client area, delivered to whatever widget lies
+// there, as a real mouse click would be.
+void clickAt(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+  QWidget* target = w.client()->childAt(p);
+  if (target == nullptr) target = w.client();
+  QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(w.client(), p));
+}
+
+// Compares a render with golden/NAME.png; an empty string if they agree.
+QString compareWithGolden(const QImage& render, const QString& name) {
+  const QImage actual = render.convertToFormat(QImage::Format_RGB32);
+  const QString golden = QStringLiteral(QUIVALO_GOLDEN_DIR "/") + name + u".png"_s;
+  if (qEnvironmentVariableIntValue("QUIVALO_UPDATE_GOLDEN") == 1)
+    return actual.save(golden) ? QString() : u"cannot write "_s + golden;
+  const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+  if (actual == expected) return {};
+  QImage diff = actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(actual.format());
+  int differing = 0;
+  for (int i = 0; i < diff.width() * diff.height(); ++i) {
+    const QPoint at(i % diff.width(), i / diff.width());
+    if (expected.valid(at) && expected.pixel(at) == actual.pixel(at)) continue;
+    diff.setPixel(at, qRgb(255, 0, 0));
+    ++differing;
+  }
+  const QString stem = QDir::current().absoluteFilePath(name);
+  actual.save(stem + u".actual.png"_s);
+  diff.save(stem + u".diff.png"_s);
+  return u"%1 pixels differ from %2; see %3.actual.png and, in red, %3.diff.png"_s.arg(
+      QString::number(differing), golden, stem);
+}
+
+// Renders of `count` parts (one widget between changes, or several) in a row;
+// a missing part stays blank.
+QImage inARow(int width, int height, int count, const std::function<QWidget*(int)>& part) {
+  QImage row(width * count, height, QImage::Format_RGB32);
+  row.fill(Qt::white);
+  QPainter painter(&row);
+  for (int i = 0; i < count; ++i)
+    if (QWidget* widget = part(i)) widget->render(&painter, QPoint(width * i, 0));
+  return row;
+}
+
+// Positions with Blau, a person, to use a roll.
+const std::vector<std::pair<const char*, std::function<void(Position&&)>>> positions{
+    // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38 goes
+    // into the goal lane; goal slot 1 cannot go 4 further.
+    {"four",
+     [](Position&& p) {
+       p.turn(Blau, 4).piece(Blau, 5).piece(Blau, 9).piece(Blau, 38).goal(Blau, 1);
+       p.piece(Rot, 13).piece(Gelb, 30);
+     }},
+    // A six: the three full house slots and the piece on field 3.
+    {"six", [](Position&& p) { p.turn(Blau, 6).piece(Blau, 3).piece(Green, 9); }},
+    // Every piece at home and no six: nothing can move.
+    {"none", [](Position&& p) { p.turn(Blau, 4).piece(Rot, 12); }},
+};
+
+QWidget* focused() { return QApplication::focusWidget(); }
+void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+
+// The cell the keyboard has chosen, by the name a screen reader reads: the
+// one cell with the highlight's colour in the gap just left of it, which must
+// hold the focus. Empty if no cell is framed and "Kann nicht" has the focus.
+QString chosen(TMain& w) {
+  const QImage shown = w.client()->grab().toImage();
+  std::vector<ui::CellWidget*> framed;
+  for (auto* cell : w.client()->findChildren<ui::CellWidget*>())
+    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == w.palette().color(QPalette::Highlight))
+      framed.push_back(cell);
+  if (framed.empty()) return focused() == named(w, "KannNichtBtn") ? QString() : u"no focus"_s;
+  QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&w)->focusChild();
+  return framed.size() == 1 && focused() == framed[0] && read != nullptr
+             ? read->text(QAccessible::Name)
+             : u"framed cells and focus disagree"_s;
+}
+
+// Each scene renders a shown window at once, before a timer can change it.
+const std::map<QString, std::function<QImage(TMain&)>> scenes{
+    {u"start"_s, [](TMain& w) { return w.grab().toImage(); }},
+    // The remark is drawn by the clock, so a fixed one stands in for it.
+    {u"knockout"_s,
+     [](TMain& w) {
+       positions.front().second(Position(w.game().state()));  // Blau's 4 from 9 knocks out Rot
+       w.mirror();
+       clickAt(w, w.imageRect(u"SteinBlau9"_s).center());
+       if (w.game().state().Bemerkung.empty()) return QImage();
+       w.game().state().Bemerkung = "Ab nach Hause!";
+       w.mirror();
+       return w.grab().toImage();
+     }},
+    // Blau's goal lane full, the others on their way, Gelb to use a 6; Gelb's
+    // full house slot 1 is drawn over its (also shown) empty picture.
+    {u"winner"_s,
+     [](TMain& w) {
+       Position p(w.game().state());
+       p.goal(Blau, 1).goal(Blau, 2).goal(Blau, 3).goal(Blau, 4).piece(Rot, 17).piece(Rot, 12);
+       p.piece(Gelb, 40).goal(Gelb, 2).piece(Green, 1).turn(Gelb, 6);
+       w.game().state().setShown(HausLeer(Gelb, 1), true);
+       w.mirror();
+       return w.grab().toImage();
+     }},
+    {u"dice"_s,
+     [](TMain& w) {
+       return inARow(65, 65, 6, [&w](int i) {
+         for (int n = 1; n <= 6; ++n) w.game().state().setShown(Zahl(n), n == i + 1);
+         w.mirror();
+         return named(w, "Dice");
+       });
+     }},
+    {u"menus"_s,
+     [](TMain& w) {
+       return inARow(220, 180, 3, [&w](int i) {
+         QMenu* menu = w.menuBar()->actions().at(i)->menu();
+         menu->popup(w.pos());
+         return QTest::qWaitForWindowExposed(menu) ? menu : nullptr;
+       });
+     }},
+    {u"about"_s,
+     [](TMain& w) {
+       TInfo info(&w);
+       info.show();
+       return QTest::qWaitForWindowExposed(&info) ? info.grab().toImage() : QImage();
+     }},
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  // The window sets the application id: the name of the desktop entry
+  // installed for it. Checked first, before any other window sets it.
+  void initTestCase() {
+    QVERIFY(ui::installGermanTranslation(*qApp));
+    TMain w;
+    QVERIFY(QFile::exists(QStringLiteral(QUIVALO_PACKAGING_DIR "/") +
+                          QGuiApplication::desktopFileName() + u".desktop"_s));
+  }
+
+  void looks_data() {
+    QTest::addColumn<QString>("scene");
+    for (const auto& scene : scenes) QTest::newRow(qPrintable(scene.first)) << scene.first;
+  }
+
+  void looks() {
+    QFETCH(QString, scene);
+    TMain w;
+    QVERIFY(showActive(w));
+    const QImage render = scenes.at(scene)(w);
+    const QString difference =
+        render.isNull() ? u"the scene did not come about"_s : compareWithGolden(render, scene);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+  }
+
+  // The names of the program's parts, the window's place and caption, that
+  // enlarging the window moves nothing, tab order, and the access keys (Alt+W
+  // rolls, Alt+K gives up).
+  void whatAPictureCannotShow() {
+    TMain w;
+    QVERIFY(showActive(w));
+    QCOMPARE(w.objectName() + TInfo().objectName(), u"MainInfo"_s);
+    QCOMPARE(w.windowTitle(), u"Quivalo !!!"_s);
+    QCOMPARE(w.pos(), QPoint(245, 43));
+    for (const QString& name :
+         u"MainMenu1 Bevel1 FarbLabel Label1 Wuerfel Dice KannNichtBtn Bemerkung Zahl1 Zahl2 Zahl3 "
+         u"Zahl4 Zahl5 Zahl6 Spiel1 Neu1 N1 Beenden1 Optionen1 SpielerMenu1 SpielerMenu2 "
+         u"SpielerMenu3 SpielerMenu4 N3 leicht1 schwer1 Hilfe1 Inhalt1 Suchen1 Hilfebenutzen1 N2 "
+         u"Info1 Timer1 Timer2 Timer3 Timer4 BlauTimer RotTimer GelbTimer GreenTimer"_s.split(u' '))
+      QVERIFY2(w.findChild<QObject*>(name) != nullptr, qPrintable(name));
+    const QRect area = w.client()->rect();
+    const QImage before = w.client()->grab(area).toImage();
+    w.resize(900, 700);
+    QTRY_COMPARE(w.size(), QSize(900, 700));
+    QCOMPARE(w.client()->grab(area).toImage(), before);
+    QCOMPARE(QApplication::focusWidget(), named(w, "Wuerfel"));
+    QTest::keyClick(&w, Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(w.game().state().Augen != 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), named(w, "KannNichtBtn"));
+    QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
+    QTRY_COMPARE(w.game().state().Augen, std::uint8_t{0});
+  }
+
+  // What a screen reader is told in the scene with the full goal lane; and
+  // that a full house slot drawn over its (also shown) empty picture takes a
+  // left click, but not a right one.
+  void accessibleNamesAndTopmostClick() {
+    TMain w;
+    QVERIFY(showActive(w));
+    scenes.at(u"winner"_s)(w);
+    const auto name = [&w](const char* object) {
+      return QAccessible::queryAccessibleInterface(named(w, object))->text(QAccessible::Name);
+    };
+    QStringList names;
+    for (const char* object :
+         {"Feld12", "HausBlau3", "HausGelb1", "ZielGelb2", "Dice", "FarbLabel"})
+      names << name(object);
+    QCOMPARE(names, QStringList({u"Feld 12: Rot"_s, u"Haus Blau, Platz 3: leer"_s,
+                                 u"Haus Gelb, Platz 1: Gelb"_s, u"Ziel Gelb, Platz 2: Gelb"_s,
+                                 u"Würfel: 6"_s, u"Am Zug: Gelb"_s}));
+    clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center(), Qt::RightButton);
+    QCOMPARE(name("HausGelb1"), u"Haus Gelb, Platz 1: Gelb"_s);
+    clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center());
+    QCOMPARE(name("HausGelb1") + u", "_s + name("Feld21"),
+             u"Haus Gelb, Platz 1: leer, Feld 21: Gelb"_s);
+  }
+
+  void arrowsVisitTheMovableCellsAndEnterClicks_data() {
+    QTest::addColumn<int>("which");
+    for (std::size_t i = 0; i < positions.size(); ++i) QTest::newRow(positions[i].first) << int(i);
+  }
+
+  void arrowsVisitTheMovableCellsAndEnterClicks() {
+    QFETCH(int, which);
+    VirtualHost clock;  // stands still, so that equal moves draw equal remarks
+    TMain w(nullptr, nullptr, &clock);
+    QVERIFY(showActive(w));
+    State& s = w.game().state();
+    positions[std::size_t(which)].second(Position(s));
+    const State start = s;
+    const auto restart = [&] {
+      s = start;
+      w.mirror();
+      named(w, "KannNichtBtn")->setFocus();
+    };
+    // What a mouse click does on each cell where it moves a piece.
+    QMap<QString, State> moves;
+    for (auto* cell : w.client()->findChildren<ui::CellWidget*>()) {
+      restart();
+      const QString name = cell->accessibleName();
+      clickAt(w, cell->geometry().center());
+      if (s.Augen == 0) moves[name] = s;
+    }
+    restart();
+
+    // Right and Down visit every movable cell once, then come round again;
+    // Left goes back. Without a movable cell they do nothing.
+    QStringList visited;
+    for (qsizetype i = 0; i <= moves.size(); ++i) {
+      press(i % 2 == 0 ? Qt::Key_Right : Qt::Key_Down);
+      visited << chosen(w);
+    }
+    QStringList once = visited.mid(0, moves.size());
+    once.sort();
+    QCOMPARE(once, moves.keys());
+    QCOMPARE(visited.last(), visited.first());
+    press(Qt::Key_Left);
+    QCOMPARE(chosen(w), visited.value(moves.size() - 1));
+    QVERIFY(s == start);
+    if (moves.empty()) return;
+
+    // The mouse takes the highlight away; Enter on a highlighted cell does
+    // what a mouse click there does, and the spent roll ends the highlight.
+    clickAt(w, {2, 2});
+    QCOMPARE(chosen(w), QString());
+    press(Qt::Key_Up);
+    const QString picked = chosen(w);
+    press(Qt::Key_Return);
+    QVERIFY(moves.contains(picked) && s == moves.value(picked));
+    QCOMPARE(chosen(w), QString());
+    QCOMPARE(windowMismatch(w), QString());
+  }
+
+  // From a nearly won position, Blau beats three computer colours with keys
+  // alone, and is congratulated once. The clock stands still at a time whose
+  // roll is a 4, so every roll is a 4: the computers, all at home, never move.
+  void keysAlonePlayToTheWinner() {
+    VirtualHost clock;
+    clock.setTimeOfDay(timeForDie(4));
+    TMain w(nullptr, nullptr, &clock);
+    QVERIFY(showActive(w));
+    Position(w.game().state()).turn(Blau).piece(Blau, 33).piece(Blau, 38);
+    Position(w.game().state()).goal(Blau, 3).goal(Blau, 4);
+    w.mirror();
+    QStringList messages;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box != nullptr && box->isVisible() && box->button(QMessageBox::Ok)->hasFocus()) {
+        messages << box->text() + windowMismatch(w);
+        QTest::keyClick(box, Qt::Key_Return);
+      }
+    });
+    closer.start(50);
+    for (const QString& piece : {u"Feld 38: Blau"_s, u"Feld 33: Blau"_s, u"Feld 37: Blau"_s}) {
+      QTRY_VERIFY_WITH_TIMEOUT(w.game().state().WuerfelEnabled && w.game().state().Werfer == 1,
+                               10000);
+      QTest::keyClick(&w, Qt::Key_W, Qt::AltModifier);
+      QTRY_VERIFY(named(w, "KannNichtBtn")->hasFocus());
+      for (int i = 0; i < 4 && chosen(w) != piece; ++i) press(Qt::Key_Right);
+      QCOMPARE(chosen(w), piece);
+      press(Qt::Key_Return);
+    }
+    // One message, over the final position; then the dice button stays
+    // disabled and the winner check stops.
+    QTRY_VERIFY(!messages.isEmpty() && QApplication::activeModalWidget() == nullptr);
+    QTest::qWait(500);
+    QCOMPARE(messages, QStringList(u"Herzlichen Glückwunsch Herr Blau, Sie haben gewonnen."_s));
+    QVERIFY(!named(w, "Wuerfel")->isEnabled() && !named<QTimer>(w, "Timer3")->isActive());
+  }
+
+  // The same interval leaves a running period alone, a new one starts a fresh
+  // period, 0 stops, and a stopped timer starts with an interval: none of
+  // which a bare QTimer does. Long periods, so that a slow machine cannot let
+  // one run out between the readings.
+  void timersKeepTheConvention() {
+    QObject owner;
+    ui::QtTimers timers(&owner);
+    QTimer* t = timers[TimerId::GelbTimer].timer();
+    timers.setInterval(TimerId::GelbTimer, 4000);
+    QTest::qWait(300);
+    const int before = t->remainingTime();
+    timers.setInterval(TimerId::GelbTimer, 4000);
+    QVERIFY2(before <= 3700 && t->remainingTime() <= before && t->timerType() == Qt::PreciseTimer,
+             qPrintable(QString::number(before)));
+    timers.setInterval(TimerId::GelbTimer, 5000);
+    QVERIFY(t->remainingTime() > 4500);
+    timers.setInterval(TimerId::GelbTimer, 0);
+    QVERIFY(!t->isActive());
+    QSignalSpy fired(t, &QTimer::timeout);
+    timers.setInterval(TimerId::GelbTimer, 50);
+    QTRY_VERIFY(fired.count() >= 2);
+  }
+
+  // Blau gives up its last roll; the roll ends, and Rot, played by the
+  // computer, rolls 250 ms later.
+  void computerRollsAQuarterSecondAfterTheRollEnds() {
+    TMain w;
+    QVERIFY(showActive(w));
+    named<QPushButton>(w, "Wuerfel")->click();
+    w.game().state().Versuche = 0;
+    const std::uint64_t rolls = w.game().stats().rolls;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 rollEnded = -1;
+    qint64 computerRolled = -1;
+    connect(w.timer(TimerId::Timer1).timer(), &QTimer::timeout, this,
+            [&] { rollEnded = computerRolled < 0 ? clock.elapsed() : rollEnded; });
+    connect(w.timer(TimerId::RotTimer).timer(), &QTimer::timeout, this, [&] {
+      if (computerRolled < 0 && w.game().stats().rolls == rolls + 1)
+        computerRolled = clock.elapsed();
+    });
+    named<QPushButton>(w, "KannNichtBtn")->click();
+    QTRY_VERIFY(computerRolled >= 0);
+    const qint64 delay = computerRolled - rollEnded;
+    QVERIFY2(delay >= 245 && delay < 450, qPrintable(QString::number(delay)));
+  }
+
+  // With every colour played by the computer, the game goes on behind the
+  // modal about box, with the focus on its OK button, until Alt+O closes it.
+  void computerPlaysBehindTheAboutBox() {
+    TMain w;
+    TInfo info(&w);
+    w.setInfoBox(&info);
+    QVERIFY(showActive(w));
+    named<QAction>(w, "SpielerMenu1")->trigger();
+    named<QAction>(w, "Neu1")->trigger();
+    const std::uint64_t rollsBefore = w.game().stats().rolls;
+    QString seen = u"the box did not open"_s;
+    QTimer::singleShot(1500, this, [&] {
+      const bool modal = QApplication::activeModalWidget() == &info &&
+                         QApplication::focusWidget() == info.okButton();
+      seen = modal && w.game().stats().rolls >= rollsBefore + 3 ? windowMismatch(w)
+                                                                : u"no modal box or no play"_s;
+      QTest::keyClick(&info, Qt::Key_O, Qt::AltModifier);
+    });
+    QTimer::singleShot(3000, &info, [&] {
+      seen = u"Alt+O did not close the box"_s;
+      info.reject();
+    });
+    named<QAction>(w, "Info1")->trigger();  // returns when the box closes
+    QCOMPARE(seen, QString());
+  }
+
+  // "&Beenden" (while the computer plays every colour), Alt+F4 and closing the
+  // window end the event loop at once, without a question.
+  void quits_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"Beenden", "Alt+F4", "close"})
+      QTest::newRow(way) << QString::fromLatin1(way);
+  }
+
+  void quits() {
+    QFETCH(QString, way);
+    TMain w;
+    QVERIFY(showActive(w));
+    named<QAction>(w, "SpielerMenu1")->trigger();
+    named<QAction>(w, "Neu1")->trigger();
+    QTimer::singleShot(600, &w, [&w, way] {
+      if (way == u"Beenden"_s) named<QAction>(w, "Beenden1")->trigger();
+      if (way == u"Alt+F4"_s) QTest::keyClick(&w, Qt::Key_F4, Qt::AltModifier);
+      if (way == u"close"_s) w.close();
+    });
+    QTimer::singleShot(3000, &w, [] { QCoreApplication::exit(-1); });  // a watchdog
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(w.game().stats().rolls > 0);
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
