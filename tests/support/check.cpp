@@ -77,11 +77,8 @@ std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
     }
   }
   const auto& said = host.dialogs();
-  const auto winner = said.size() > dialogsAtNeu ? testing::winnerOf(said.back()) : std::nullopt;
   if (said.size() > dialogsAtNeu + 1) bad.push_back("a second congratulation");
-  int full = 0;
-  for (int k = 1; winner && k <= 4; ++k) full += int(s.isShown(ZielVoll(*winner, k)));
-  if (said.size() > dialogsAtNeu && full != 4) {
+  if (said.size() > dialogsAtNeu && !testing::namesAWinner(s, said.back())) {
     bad.push_back("the congratulation names no colour with a full goal lane: " + said.back());
   }
   return bad;
@@ -92,6 +89,12 @@ std::optional<Colour> testing::winnerOf(std::string_view text) {
     if (text.find("Herr " + std::string(info(c).display) + ",") != std::string_view::npos) return c;
   }
   return std::nullopt;
+}
+
+bool testing::namesAWinner(const State& s, std::string_view congratulation) {
+  const auto c = winnerOf(congratulation);
+  return c && s.isShown(ZielVoll(*c, 1)) && s.isShown(ZielVoll(*c, 2)) &&
+         s.isShown(ZielVoll(*c, 3)) && s.isShown(ZielVoll(*c, 4));
 }
 
 }  // namespace quivalo

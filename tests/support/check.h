@@ -32,6 +32,8 @@ std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
 namespace testing {
 // The colour named in a congratulation.
 std::optional<Colour> winnerOf(std::string_view congratulation);
+// The congratulation names a colour whose goal lane is full.
+bool namesAWinner(const State& s, std::string_view congratulation);
 }  // namespace testing
 
 }  // namespace quivalo
