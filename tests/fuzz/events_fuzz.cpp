@@ -38,66 +38,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto u16 = [&] { return (byte() << 8) | byte(); };
   Driver d(byte() % 41, 0x5EED);
   d.afterEvent = [&d](Action a, int arg) {
-    const auto bad = d.check();
-    for (const std::string& b : bad) {
-      std::fprintf(stderr, "violation after %s at t=%llu: %s\n", describe(a, arg).c_str(),
-                   static_cast<unsigned long long>(d.host.now()), b.c_str());
-    }
-    if (!bad.empty()) {
+    for (const std::string& bad : d.check()) {
+      std::fprintf(stderr, "after action %d (%d) at %llu ms: %s\n", int(a), arg,
+                   static_cast<unsigned long long>(d.host.now()), bad.c_str());
       std::abort();
     }
   };
-  auto advance = [&d](std::uint64_t ms) {
-    d.host.advance(std::min(ms, kMaxVirtualMs - std::min(kMaxVirtualMs, d.host.now())));
-  };
-
   const std::uint32_t players = byte();
-  for (int i = 0; i < 4; ++i) {
-    if (d.s().SpielerMenu[static_cast<std::size_t>(i)].Checked != (((players >> i) & 1u) != 0)) {
-      d.apply(Action::Menu, 1 + i);
-    }
-  }
-  if (players & 0x10u) {
-    d.apply(Action::Menu, 5);
-  }
-  d.host.setTimeOfDay(u16() * 1'319u % VirtualHost::kDayMs);
-  if (players & 0x20u) {
-    d.apply(Action::Menu, 0);
-  }
+  d.setUp(players & 0xFu, players & 0x10u, u16() * 1'319u, players & 0x20u);
   while (pos < size) {
     switch (const std::uint32_t op = byte() % 13; op) {
       case 0:
         d.apply(Action::ClickImage, static_cast<int>(u16()));
         break;
       case 1:
-        d.apply(Action::ClickCell, static_cast<int>(byte()));
+      case 5:
+      case 9:
+        d.apply(op == 1   ? Action::ClickCell
+                : op == 5 ? Action::Timer
+                          : Action::Move,
+                static_cast<int>(byte()));
         break;
       case 2:
       case 3:
         d.apply(op == 2 ? Action::Roll : Action::KannNicht);
         break;
-      case 4:
-        if (const std::uint32_t item = byte() % 11; item == 10) {
-          return 0;  // Beenden
-        } else {
-          d.apply(Action::Menu, static_cast<int>(item));
-        }
+      case 4: {
+        const std::uint32_t item = byte() % 11;
+        if (item == 10) return 0;  // Beenden
+        d.apply(Action::Menu, static_cast<int>(item));
         break;
-      case 5:
-        d.apply(Action::Timer, static_cast<int>(byte()));
-        break;
+      }
       case 6:
         d.host.setTimeOfDay(((u16() << 16) | u16()) % VirtualHost::kDayMs);
         break;
       case 7:
-      case 11:
-        advance(op == 7 ? u16() % 8'192 : byte());
+      case 11: {
+        const std::uint64_t ms = op == 7 ? u16() % 8'192 : byte();
+        d.host.advance(std::min(ms, kMaxVirtualMs - std::min(kMaxVirtualMs, d.host.now())));
         break;
+      }
       case 8:
         d.host.fireNext(kMaxVirtualMs);
-        break;
-      case 9:
-        d.apply(Action::Move, static_cast<int>(byte()));
         break;
       case 10: {
         const int pips = static_cast<int>(byte() % 6) + 1;
@@ -112,12 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
       }
     }
-  }
-  if (std::getenv("QUIVALO_FUZZ_VERBOSE") != nullptr) {
-    std::fprintf(stderr, "rolls %llu, virtual %llu ms, congratulations %zu, Werfer %d\n",
-                 static_cast<unsigned long long>(d.game.stats().rolls),
-                 static_cast<unsigned long long>(d.host.now()), d.host.dialogs().size(),
-                 int(d.s().Werfer));
   }
   return 0;
 }

@@ -4,19 +4,16 @@
 // interference at random moments (clicks, the buttons, menu commands, "Neu"),
 // with the consistency check after every event.
 //
-//   quivalo-soak [--games N] [--seed S] [--game K] [--trace] [--max-rolls R]
-//                [--hang-seconds H]
+//   quivalo-soak GAMES SEED [FIRST]      games FIRST to FIRST + GAMES - 1 of SEED
 //
-// Exits 1 on a violation or a game not ended within the roll cap, and 3 when
-// one game does not finish within H seconds (a handler that never returns).
+// Exits 1 on a violation or a game not ended within 20,000 rolls, printing
+// the command that replays it, and 3 when one game does not finish within a
+// minute (a handler that never returns).
 #include <unistd.h>
 
-#include <chrono>
 #include <cmath>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <iostream>
 #include <map>
 #include <string>
@@ -28,230 +25,124 @@ namespace {
 using namespace quivalo;
 using namespace quivalo::testing;
 
-struct Options {
-  std::uint64_t games = 1'000, seed = 1, game = 0, maxRolls = 20'000, hangSeconds = 60, trace = 0;
-};
+// One game; what went wrong, empty when all was well.
+std::string soak(std::uint64_t seed, std::uint64_t game, std::uint64_t& events) {
+  Rng rng(seed * 0x9E3779B97F4A7C15ull ^ (game + 1) * 0xD1B54A32D192ED03ull);
+  Driver d(static_cast<std::uint32_t>(rng.below(41)), rng.below(kNever));
+  auto rolls = [&d] { return d.game.stats().rolls; };
+  std::multimap<std::uint64_t, std::function<void()>> agenda;  // the soak's own moments
+  auto at = [&agenda](std::uint64_t t, std::function<void()> f) { agenda.emplace(t, f); };
+  std::uint64_t rollsAtNeu = 0, lastRolls = 0, lastRollAt = 0;
+  auto neu = [&] {
+    d.apply(Action::Menu, 0);
+    rollsAtNeu = rolls();
+  };
+  d.personMinMs = rng.between(20, 400);
+  d.personMaxMs = d.personMinMs + rng.between(0, 1'200);
+  const std::uint64_t meanGapMs = std::array<std::uint64_t, 4>{0, 500, 2'000, 8'000}[rng.below(4)];
+  unsigned persons = 0;  // players and strength as a person sets them up
+  for (unsigned i = 0; i < 4; ++i) persons |= unsigned(rng.chance(300)) << i;
+  const bool leicht = rng.chance(500);
+  const auto timeOfDay = static_cast<std::uint32_t>(rng.below(VirtualHost::kDayMs));
+  d.setUp(persons, leicht, timeOfDay, rng.chance(500));  // else the game the window opened with
 
-struct Report {
-  bool complete = false;
-  std::uint64_t events = 0;
-  std::array<std::uint64_t, kActionNames.size()> actions{};
-  std::string failure;  // empty when all was well
-};
-
-class Soak {
- public:
-  Soak(std::uint64_t seed, std::uint64_t game, const Options& o)
-      : o_(o),
-        name_("game " + std::to_string(game) + " of seed " + std::to_string(seed)),
-        replay_("quivalo-soak --seed " + std::to_string(seed) + " --game " + std::to_string(game)),
-        rng_(seed * 0x9E3779B97F4A7C15ull ^ (game + 1) * 0xD1B54A32D192ED03ull),
-        d_(static_cast<std::uint32_t>(rng_.below(41)), rng_.below(kNever)) {
-    d_.afterEvent = [this](Action a, int arg) { afterEvent(a, arg); };
-  }
-  Report run();
-
- private:
-  const State& s() const { return d_.s(); }
-  std::uint64_t rolls() const { return d_.game.stats().rolls; }
-  void at(std::uint64_t t, std::function<void()> f) { agenda_.emplace(t, std::move(f)); }
-  void neu() {
-    d_.apply(Action::Menu, 0);
-    rollsAtNeu_ = rolls();
-  }
-  void interfere();
-  void afterEvent(Action a, int arg);
-
-  const Options& o_;
-  std::string name_, replay_;
-  Rng rng_;
-  Driver d_;
-  Report report_;
-  std::multimap<std::uint64_t, std::function<void()>> agenda_;  // the soak's own moments
-  std::uint64_t meanGapMs_ = 0;                                 // of the interference; 0 for none
-  bool neuMidRoll_ = false;  // "Neu" soon after the next person's roll
-  bool neuInChain_ = false;  // "Neu" within the next armed computer timer's 250 ms
-  std::uint64_t rollsAtNeu_ = 0, lastRolls_ = 0, lastRollAt_ = 0;
-  std::deque<std::string> recent_;
-};
-
-Report Soak::run() {
-  d_.personMinMs = rng_.between(20, 400);
-  d_.personMaxMs = d_.personMinMs + rng_.between(0, 1'200);
-  meanGapMs_ = std::array<std::uint64_t, 4>{0, 500, 2'000, 8'000}[rng_.below(4)];
-  for (int i = 0; i < 4; ++i) {  // players and strength as a person sets them up
-    if (s().SpielerMenu[static_cast<std::size_t>(i)].Checked != rng_.chance(300)) {
-      d_.apply(Action::Menu, 1 + i);
-    }
-  }
-  d_.apply(Action::Menu, rng_.chance(500) ? 5 : 6);
-  d_.host.setTimeOfDay(static_cast<std::uint32_t>(rng_.below(VirtualHost::kDayMs)));
-  if (rng_.chance(500)) {
-    neu();  // else the game the window opened with
-  }
   // Three games in ten see one or two "Neu" before their end: at a random
   // moment, in the middle of a person's roll, or inside a computer chain.
-  for (int i = rng_.chance(700) ? 0 : rng_.chance(750) ? 1 : 2; i > 0; --i) {
-    at(rng_.below(200'000), [this] {
-      const std::uint64_t kind = rng_.below(3);
-      kind == 0 ? neu() : void((kind == 1 ? neuMidRoll_ : neuInChain_) = true);
+  bool neuMidRoll = false, neuInChain = false;
+  for (int i = rng.chance(700) ? 0 : rng.chance(750) ? 1 : 2; i > 0; --i) {
+    at(rng.below(200'000), [&] {
+      const std::uint64_t kind = rng.below(3);
+      kind == 0 ? neu() : void((kind == 1 ? neuMidRoll : neuInChain) = true);
     });
   }
-  if (meanGapMs_ != 0) {
-    at(0, [this] { interfere(); });
-  }
-  // One game in five goes on for three seconds after its win, where it must
-  // stand still whatever happens (a "Neu" then brings a fresh game).
-  const std::uint64_t afterWinMs = rng_.chance(200) ? 3'000 : 0;
-  std::uint64_t wonAt = kNever;
-  while (report_.failure.empty() && rolls() - rollsAtNeu_ <= o_.maxRolls) {
-    wonAt = d_.won() ? std::min(wonAt, d_.host.now()) : wonAt;
-    if (d_.won() && d_.host.now() >= wonAt + afterWinMs) {
-      break;
-    }
-    const std::uint64_t next = agenda_.empty() ? kNever : agenda_.begin()->first;
-    if (d_.step(next)) {
-      continue;
-    }
-    if (next == kNever) {
-      report_.failure = name_ + ": nothing is left to happen: no timer runs and nobody can act\n";
-      break;
-    }
-    const auto f = std::move(agenda_.begin()->second);
-    agenda_.erase(agenda_.begin());
-    f();
-  }
-  report_.complete = wonAt != kNever;
-  return report_;
-}
-
-// Interference at exponentially spread moments, unrelated to the game.
-void Soak::interfere() {
-  const std::uint64_t r = rng_.below(1000);
-  if (r < 250) {
-    d_.apply(Action::ClickImage, static_cast<int>(rng_.below(kBoardImageCount)));
-  } else if (r < 450) {
-    d_.apply(Action::ClickCell, static_cast<int>(rng_.below(72)));
-  } else if (r < 600) {
-    // The dice button, also during a computer colour's 250 ms, where the roll
-    // counts against that colour; a person may move or give up soon after.
-    d_.apply(Action::Roll);
-    if (const std::uint64_t f = rng_.below(10); f < 6) {
-      at(d_.host.now() + rng_.below(301), [this, f] {
-        if (s().Augen != 0) {
-          d_.apply(f < 4 ? Action::Move : Action::KannNicht, static_cast<int>(rng_.below(47)));
-        }
+  // Interference at exponentially spread moments, unrelated to the game:
+  // clicks, the dice button (also in a computer colour's 250 ms, where the
+  // roll counts against that colour) with a move or "Kann nicht" soon after,
+  // "Kann nicht", the player items, leicht and schwer, the help commands.
+  std::function<void()> interfere = [&] {
+    const std::uint64_t r = rng.below(1000);
+    const auto arg = static_cast<int>(rng.below(r < 250 ? kBoardImageCount : 72));
+    if (r < 450) d.apply(r < 250 ? Action::ClickImage : Action::ClickCell, arg);
+    if (r >= 450 && r < 600) {
+      d.apply(Action::Roll);
+      const auto then = r < 510 ? Action::Move : r < 540 ? Action::KannNicht : Action::Timer;
+      at(d.host.now() + rng.below(301), [&d, then, arg] {
+        if (d.s().Augen != 0 && then != Action::Timer) d.apply(then, arg);
       });
     }
-  } else if (r < 700) {
-    d_.apply(Action::KannNicht);
-  } else {
-    // Player items, leicht and schwer, the help commands.
-    d_.apply(Action::Menu, static_cast<int>(r < 800 ? 1 + rng_.below(4) : 5 + rng_.below(5)));
-  }
-  const double u = (static_cast<double>(rng_.below(1u << 30)) + 1.0) / double(1u << 30);
-  at(d_.host.now() + static_cast<std::uint64_t>(-std::log(u) * double(meanGapMs_)),
-     [this] { interfere(); });
-}
+    if (r >= 600 && r < 700) d.apply(Action::KannNicht);
+    if (r >= 700) d.apply(Action::Menu, int(r < 800 ? 1 + rng.below(4) : 5 + rng.below(5)));
+    const double u = (static_cast<double>(rng.below(1u << 30)) + 1.0) / double(1u << 30);
+    at(d.host.now() + static_cast<std::uint64_t>(-std::log(u) * double(meanGapMs)), interfere);
+  };
+  if (meanGapMs != 0) at(0, interfere);
 
-void Soak::afterEvent(Action a, int arg) {
-  ++report_.events;
-  ++report_.actions[static_cast<std::size_t>(a)];
-  recent_.push_back("t=" + std::to_string(d_.host.now()) + ' ' + describe(a, arg) + " | Werfer " +
-                    std::to_string(s().Werfer) + " Versuche " + std::to_string(s().Versuche) +
-                    " Augen " + std::to_string(s().Augen) + " rolls " + std::to_string(rolls()));
-  if (o_.trace != 0) {
-    std::cout << recent_.back() << '\n';
-  }
-  if (recent_.size() > 16) {
-    recent_.pop_front();
-  }
-  if (!report_.failure.empty()) {
-    return;
-  }
-  std::vector<std::string> bad = d_.check();
-  if (rolls() != lastRolls_) {
-    lastRolls_ = rolls();
-    lastRollAt_ = d_.host.now();
-  }
-  if (!d_.won() && d_.host.now() - lastRollAt_ > 10 * 60'000) {
-    bad.push_back("no roll for ten minutes: the game stands still");
-  }
-  if (!bad.empty()) {
-    std::string& out = report_.failure;
-    out = name_ + ", event " + std::to_string(report_.events) + ":\n";
-    for (const std::string& line : bad) {
-      out += "    " + line + '\n';
+  std::string failure;
+  d.afterEvent = [&](Action a, int) {
+    ++events;
+    if (!failure.empty()) return;
+    if (rolls() != lastRolls) {
+      lastRolls = rolls();
+      lastRollAt = d.host.now();
     }
-    out += "  last events:\n";
-    for (const std::string& line : recent_) {
-      out += "    " + line + '\n';
+    std::vector<std::string> bad = d.check();
+    if (!d.won() && d.host.now() - lastRollAt > 10 * 60'000) bad.push_back("no roll for 10 min");
+    for (const std::string& line : bad) failure += "\n    " + line;
+    if (!failure.empty()) {
+      failure = "at " + std::to_string(d.host.now()) + " ms:" + failure;
+    } else if (neuMidRoll && a == Action::Roll && d.s().Augen != 0 && !d.computerArmed()) {
+      neuMidRoll = false;
+      at(d.host.now() + rng.below(d.personMaxMs + 1), neu);
+    } else if (neuInChain && d.computerArmed()) {
+      neuInChain = false;
+      at(d.host.now() + rng.below(250), neu);
     }
-    out += "  replay: " + replay_ + " --trace\n";
-  } else if (neuMidRoll_ && a == Action::Roll && s().Augen != 0 && !d_.computerArmed()) {
-    neuMidRoll_ = false;
-    at(d_.host.now() + rng_.below(d_.personMaxMs + 1), [this] { neu(); });
-  } else if (neuInChain_ && d_.computerArmed()) {
-    neuInChain_ = false;
-    at(d_.host.now() + rng_.below(250), [this] { neu(); });
+  };
+  // One game in five goes on for three seconds after its win, where it must
+  // stand still whatever happens (a "Neu" then brings a fresh game).
+  const std::uint64_t afterWinMs = rng.chance(200) ? 3'000 : 0;
+  std::uint64_t wonAt = kNever;
+  while (failure.empty()) {
+    if (rolls() - rollsAtNeu > 20'000) return "no end within 20,000 rolls";
+    wonAt = d.won() ? std::min(wonAt, d.host.now()) : wonAt;
+    if (d.won() && d.host.now() >= wonAt + afterWinMs) return {};
+    const std::uint64_t next = agenda.empty() ? kNever : agenda.begin()->first;
+    if (d.step(next)) continue;
+    if (next == kNever) return "nothing is left to happen: no timer runs and nobody can act";
+    const auto f = std::move(agenda.begin()->second);
+    agenda.erase(agenda.begin());
+    f();
   }
+  return failure;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options o;
-  const std::map<std::string, std::uint64_t*> numbers{{"--games", &o.games},
-                                                      {"--seed", &o.seed},
-                                                      {"--game", &o.game},
-                                                      {"--max-rolls", &o.maxRolls},
-                                                      {"--hang-seconds", &o.hangSeconds}};
-  for (int i = 1; i < argc; ++i) {
-    if (std::string(argv[i]) == "--trace") {
-      o.trace = 1;
-    } else if (numbers.count(argv[i]) != 0 && i + 1 < argc) {
-      *numbers.at(argv[i]) = std::strtoull(argv[i + 1], nullptr, 10);
-      o.games = std::string(argv[i++]) == "--game" ? 1 : o.games;
-    } else {
-      std::cerr << "usage: quivalo-soak [--games N] [--seed S] [--game K] [--trace]\n"
-                   "                    [--max-rolls R] [--hang-seconds H]\n";
-      return 2;
-    }
+  if (argc < 3 || argc > 4) {
+    std::cerr << "usage: quivalo-soak GAMES SEED [FIRST]\n";
+    return 2;
   }
-  // A game takes milliseconds: one still running after H seconds has a
-  // handler that never returns.
+  const std::uint64_t games = std::strtoull(argv[1], nullptr, 10);
+  const std::uint64_t seed = std::strtoull(argv[2], nullptr, 10);
+  const std::uint64_t first = argc == 4 ? std::strtoull(argv[3], nullptr, 10) : 0;
+  // A game takes milliseconds: one still running after a minute has a handler
+  // that never returns.
   std::signal(SIGALRM, [](int) {
     const char text[] = "quivalo-soak: a game did not finish: a handler does not return\n";
     (void)!write(2, text, sizeof text - 1);
     std::_Exit(3);
   });
-  const auto started = std::chrono::steady_clock::now();
-  std::uint64_t complete = 0, failed = 0, events = 0;
-  std::array<std::uint64_t, kActionNames.size()> actions{};
-  for (std::uint64_t g = o.game; g < o.game + o.games; ++g) {
-    alarm(static_cast<unsigned>(o.hangSeconds));
-    const Report r = Soak(o.seed, g, o).run();
-    events += r.events;
-    for (std::size_t a = 0; a < actions.size(); ++a) {
-      actions[a] += r.actions[a];
-    }
-    complete += r.complete && r.failure.empty() ? 1 : 0;
-    if (!r.failure.empty() || !r.complete) {
-      std::cerr << (++failed > 10 ? ""
-                    : !r.failure.empty()
-                        ? "VIOLATION in " + r.failure
-                        : "game " + std::to_string(g) + " did not end within the roll cap\n");
+  std::uint64_t failed = 0, events = 0;
+  for (std::uint64_t g = first; g < first + games; ++g) {
+    alarm(60);
+    const std::string failure = soak(seed, g, events);
+    if (!failure.empty() && ++failed <= 10) {
+      std::cerr << "game " << g << ' ' << failure << "\n  replay: quivalo-soak 1 " << seed << ' '
+                << g << '\n';
     }
   }
-  std::printf(
-      "quivalo-soak: seed %llu, %llu games: %llu complete, %llu failed; %llu events checked:",
-      static_cast<unsigned long long>(o.seed), static_cast<unsigned long long>(o.games),
-      static_cast<unsigned long long>(complete), static_cast<unsigned long long>(failed),
-      static_cast<unsigned long long>(events));
-  for (std::size_t a = 0; a < actions.size(); ++a) {
-    std::printf(" %s %llu", kActionNames[a].data(), static_cast<unsigned long long>(actions[a]));
-  }
-  std::printf("; %.1f s\n",
-              std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+  std::cout << "quivalo-soak: seed " << seed << ", " << games << " games, " << failed << " failed, "
+            << events << " events checked\n";
   return failed == 0 ? 0 : 1;
 }

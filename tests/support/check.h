@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/state.h"
@@ -16,14 +18,22 @@ int pieceCount(const State& s, Colour c);
 
 // Everything that must hold in the state between events: four pieces a colour,
 // the board array agreeing with the images, one colour to move, a pending roll
-// that can be given up and ends, the captions and marks agreeing with the
-// settings, and a won game standing still. One line per violation.
+// that can be given up, the captions and marks agreeing with the settings, and
+// a won game standing still. One line per violation.
 std::vector<std::string> checkInvariants(const State& s);
 
-// checkInvariants, plus what lies between the rules and the host: each timer
-// runs with the interval the rules set, and since the last "Neu" at most one
-// congratulation, which names a colour whose goal lane is full.
+// checkInvariants, plus what lies between the rules and the host: a pending
+// roll ends through Timer1, each timer runs with the interval the rules set,
+// and since the last "Neu" at most one congratulation, which names a colour
+// whose goal lane is full.
 std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
                                        std::size_t dialogsAtNeu);
+
+namespace testing {
+// The colour named in a congratulation.
+std::optional<Colour> winnerOf(std::string_view congratulation);
+// The congratulation names a colour whose goal lane is full.
+bool namesAWinner(const State& s, std::string_view congratulation);
+}  // namespace testing
 
 }  // namespace quivalo

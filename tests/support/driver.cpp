@@ -7,27 +7,20 @@
 
 namespace quivalo::testing {
 
-std::optional<Colour> winnerOf(std::string_view text) {
-  for (Colour c : kColours) {
-    if (text.find("Herr " + std::string(info(c).display) + ",") != std::string_view::npos) {
-      return c;
-    }
-  }
-  return std::nullopt;
-}
-
-std::string describe(Action a, int arg) {
-  const auto n = static_cast<std::size_t>(arg);
-  const std::string what = a == Action::Timer        ? std::string(timerName(TimerId(n % 8)))
-                           : a == Action::ClickImage ? imageName(Image(n % kBoardImageCount))
-                           : a == Action::Menu       ? std::string(kMenu[n % kMenu.size()])
-                                                     : std::to_string(arg);
-  return std::string(kActionNames[static_cast<std::size_t>(a)]) + ' ' + what;
-}
-
 Driver::Driver(std::uint32_t maxJitterMs, std::uint64_t seed)
     : host(maxJitterMs, seed), game(host.platform()), rng(seed ^ 0x5DEECE66Dull) {
   host.setTarget(this);
+}
+
+void Driver::setUp(unsigned persons, bool leicht, std::uint32_t timeOfDay, bool neu) {
+  for (int i = 0; i < 4; ++i) {
+    if (s().SpielerMenu[static_cast<std::size_t>(i)].Checked != (((persons >> i) & 1u) != 0)) {
+      apply(Action::Menu, 1 + i);
+    }
+  }
+  apply(Action::Menu, leicht ? 5 : 6);
+  host.setTimeOfDay(timeOfDay % VirtualHost::kDayMs);
+  if (neu) apply(Action::Menu, 0);
 }
 
 bool Driver::computerArmed() const {
@@ -44,14 +37,10 @@ void Driver::apply(Action a, int arg) {
       }
       return;
     case Action::Roll:
-      if (s().WuerfelEnabled) {
-        game.WuerfelClick();
-      }
+      if (s().WuerfelEnabled) game.WuerfelClick();
       break;
     case Action::KannNicht:
-      if (s().KannNichtBtnEnabled) {
-        game.KannNichtBtnClick();
-      }
+      if (s().KannNichtBtnEnabled) game.KannNichtBtnClick();
       break;
     case Action::Move: {
       const Colour c = colourOfPlayer(s().Werfer);
@@ -59,18 +48,14 @@ void Driver::apply(Action a, int arg) {
         const int j = static_cast<int>((n + k) % kMoveImages);
         game.click(j < 4 ? HausVoll(c, j + 1) : j < 7 ? ZielVoll(c, j - 3) : Stein(c, j - 6));
       }
-      if (s().Augen != 0 && s().KannNichtBtnEnabled) {
-        game.KannNichtBtnClick();
-      }
+      if (s().Augen != 0 && s().KannNichtBtnEnabled) game.KannNichtBtnClick();
       break;
     }
     case Action::ClickImage:
       game.click(Image(n % kBoardImageCount));
       break;
     case Action::ClickCell:
-      if (auto top = topmostShown(s(), boardCells()[n % kCellCount])) {
-        game.click(*top);
-      }
+      if (auto top = topmostShown(s(), boardCells()[n % kCellCount])) game.click(*top);
       break;
     case Action::Menu: {
       static constexpr std::array<void (Game::*)(), kMenu.size()> kHandlers{
@@ -78,9 +63,7 @@ void Driver::apply(Action a, int arg) {
           &Game::SpielerMenu3Click,  &Game::SpielerMenu4Click, &Game::leicht1Click,
           &Game::schwer1Click,       &Game::Inhalt1Click,      &Game::Suchen1Click,
           &Game::Hilfebenutzen1Click};
-      if (n % kMenu.size() == 0) {
-        dialogsAtNeu_ = host.dialogs().size();
-      }
+      if (n % kMenu.size() == 0) dialogsAtNeu_ = host.dialogs().size();
       (game.*kHandlers[n % kMenu.size()])();
       break;
     }
@@ -105,23 +88,15 @@ void Driver::done(Action a, int arg) {
                 : need == Action::Roll ? host.now() + rng.between(personMinMs, personMaxMs)
                                        : host.now() + rng.between(0, personMaxMs);
   }
-  if (afterEvent) {
-    afterEvent(a, arg);
-  }
+  if (afterEvent) afterEvent(a, arg);
 }
 
 bool Driver::step(std::uint64_t until) {
   const std::uint64_t at = std::min(until, personAt_);
-  if (host.nextDue() <= at && host.fireNext(kNever)) {
-    return true;  // reported through onTimer
-  }
-  if (at == kNever) {
-    return false;
-  }
+  if (host.nextDue() <= at && host.fireNext(kNever)) return true;  // reported through onTimer
+  if (at == kNever) return false;
   host.advance(at - host.now());  // nothing is due before `at`
-  if (until <= personAt_) {
-    return false;
-  }
+  if (until <= personAt_) return false;
   const Action a = planned_;
   planned_ = Action::Timer;
   personAt_ = kNever;
@@ -135,29 +110,17 @@ namespace quivalo {
 
 HeadlessResult playHeadless(const HeadlessOptions& o) {
   testing::Driver d(o.maxJitterMs, o.seed);
-  d.personMinMs = o.personDelayMs;
-  d.personMaxMs = 2ull * o.personDelayMs;
-  for (Colour c : kColours) {
-    const auto i = static_cast<std::size_t>(index(c));
-    if (d.s().SpielerMenu[i].Checked != (o.players[i] == PlayerKind::Person)) {
-      d.apply(testing::Action::Menu, index(c) + 1);
-    }
-  }
-  d.apply(testing::Action::Menu, o.schwer ? 6 : 5);
-  d.host.setTimeOfDay(o.startTimeOfDay);
-  d.apply(testing::Action::Menu, 0);
+  unsigned persons = 0;
+  for (std::size_t i = 0; i < 4; ++i) persons |= unsigned(o.players[i] == PlayerKind::Person) << i;
+  d.setUp(persons, !o.schwer, o.startTimeOfDay, true);
   HeadlessResult r;
   d.afterEvent = [&](testing::Action, int) {
     ++r.events;
-    if (o.afterEvent) {
-      o.afterEvent(d.game, d.host);
-    }
+    if (o.afterEvent) o.afterEvent(d.game, d.host);
   };
-  while (!d.won() && d.game.stats().rolls < o.maxRolls && d.step()) {
+  while (!d.won() && d.game.stats().rolls < 100'000 && d.step()) {
   }
-  if (d.won()) {
-    r.winner = testing::winnerOf(d.host.dialogs().back());
-  }
+  if (d.won()) r.winner = testing::winnerOf(d.host.dialogs().back());
   r.rolls = d.game.stats().rolls;
   return r;
 }

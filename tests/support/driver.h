@@ -42,24 +42,20 @@ enum class Action : std::uint8_t {
   ClickCell,   // a click on a board cell, delivered to its topmost shown image (arg: cell)
   Menu,        // a menu command (arg: index into kMenu)
 };
-inline constexpr std::array<std::string_view, 7> kActionNames{
-    "timer", "Wuerfel", "KannNicht", "move", "click", "click cell", "menu"};
 // The menu commands by their items' names, in the order of the menus.
 inline constexpr std::array<std::string_view, 10> kMenu{
     "Neu1",    "SpielerMenu1", "SpielerMenu2", "SpielerMenu3", "SpielerMenu4",
     "leicht1", "schwer1",      "Inhalt1",      "Suchen1",      "Hilfebenutzen1"};
 inline constexpr int kMoveImages = 47;  // four house slots, goal slots 1 to 3, 40 fields
 
-// The colour named in a congratulation.
-std::optional<Colour> winnerOf(std::string_view congratulation);
-// An event for a trace: "Wuerfel", "click SteinRot7", "menu Neu1".
-std::string describe(Action a, int arg);
-
 class Driver final : public TimerTarget {
  public:
   Driver(std::uint32_t maxJitterMs, std::uint64_t seed);
 
   const State& s() const { return game.state(); }
+  // Through the menu as a person sets a game up: bit i of `persons` makes
+  // player i + 1 a person, then the strength; the clock, and "Neu" if asked.
+  void setUp(unsigned persons, bool leicht, std::uint32_t timeOfDay, bool neu);
   // Applies one event as the window would: the buttons only while enabled.
   void apply(Action a, int arg = 0);
   void onTimer(TimerId timer) override;
@@ -105,22 +101,18 @@ struct HeadlessOptions {
   bool schwer = true;
   std::uint32_t maxJitterMs = 0;  // timer firings come up to this late
   std::uint64_t seed = 1;         // for the jitter and the scripted persons
-  std::uint64_t maxRolls = 100'000;
-  // A person rolls personDelayMs to twice that after the game waits for it.
-  std::uint32_t personDelayMs = 300;
   // Called after every event (timer firing or person action), if set.
   std::function<void(const Game&, const VirtualHost&)> afterEvent;
 };
 
 struct HeadlessResult {
-  std::optional<Colour> winner;  // none if the roll cap was reached first
+  std::optional<Colour> winner;  // none if 100,000 rolls came first
   std::uint64_t rolls = 0;
   std::uint64_t events = 0;
 };
 
 // One game: players and strength set through the menu, "Neu" at the given
-// time of day, then timers and scripted persons until a congratulation or
-// the roll cap.
+// time of day, then timers and scripted persons until a congratulation.
 HeadlessResult playHeadless(const HeadlessOptions& options);
 
 }  // namespace quivalo

@@ -36,12 +36,6 @@ class GameTest : public ::testing::Test {
   State& s() { return game.state(); }
 
   void takeFromHouse(Colour c, int k) { testing::takeFromHouse(s(), c, k); }
-  // Empties the whole house of colour c.
-  void emptyHouse(Colour c) {
-    for (int k = 1; k <= 4; ++k) {
-      takeFromHouse(c, k);
-    }
-  }
   void place(Colour c, int f) { testing::place(s(), c, f); }
   void placeInGoal(Colour c, int k) { testing::placeInGoal(s(), c, k); }
   // Gives the turn to colour c with a pending roll of `pips`, as a roll would.
