@@ -58,13 +58,17 @@ void Driver::apply(Action a, int arg) {
       if (auto top = topmostShown(s(), boardCells()[n % kCellCount])) game.click(*top);
       break;
     case Action::Menu: {
-      static constexpr std::array<void (Game::*)(), kMenu.size()> kHandlers{
-          &Game::Neu1Click,          &Game::SpielerMenu1Click, &Game::SpielerMenu2Click,
-          &Game::SpielerMenu3Click,  &Game::SpielerMenu4Click, &Game::leicht1Click,
-          &Game::schwer1Click,       &Game::Inhalt1Click,      &Game::Suchen1Click,
-          &Game::Hilfebenutzen1Click};
+      // The menu handlers belong to the turn cycle and are called on it:
+      // member pointers converted to the whole game trip the vptr sanitizer.
+      static constexpr std::array<void (TurnCycle::*)(), kMenu.size()> kHandlers{
+          &TurnCycle::Neu1Click,         &TurnCycle::SpielerMenu1Click,
+          &TurnCycle::SpielerMenu2Click, &TurnCycle::SpielerMenu3Click,
+          &TurnCycle::SpielerMenu4Click, &TurnCycle::leicht1Click,
+          &TurnCycle::schwer1Click,      &TurnCycle::Inhalt1Click,
+          &TurnCycle::Suchen1Click,      &TurnCycle::Hilfebenutzen1Click};
       if (n % kMenu.size() == 0) dialogsAtNeu_ = host.dialogs().size();
-      (game.*kHandlers[n % kMenu.size()])();
+      TurnCycle& cycle = game;
+      (cycle.*kHandlers[n % kMenu.size()])();
       break;
     }
   }
