@@ -92,17 +92,8 @@ class FirstFrameWatcher final : public QObject {
 // A position in the middle of a game: pieces of every colour on the track,
 // some in goal lanes, Blau to move with a four rolled, and a remark showing.
 void setUpMiddleGame(quivalo::Game& game) {
-  using quivalo::Colour;
-  quivalo::testing::Position(game.state())
-      .piece(Colour::Blau, 3)
-      .piece(Colour::Blau, 17)
-      .piece(Colour::Rot, 14)
-      .piece(Colour::Rot, 27)
-      .goal(Colour::Rot, 4)
-      .piece(Colour::Gelb, 25)
-      .piece(Colour::Green, 36)
-      .goal(Colour::Green, 3)
-      .turn(Colour::Blau, 4, 0);
+  quivalo::testing::setUp(game.state(), "B3 B17 R14 R27 Rz4 G25 N36 Nz3");
+  quivalo::testing::turn(game.state(), quivalo::Colour::Blau, 4, 0);
   game.state().Bemerkung = "Tschüüüüüüs.";
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One table of a person's clicks: the position before (in the words of
-// positions.h), whose turn it is with what roll, the image clicked and the
+// support/position.h), whose turn it is with what roll, the image clicked and the
 // position after, or nothing when the click is refused and nothing changes.
 #include <gtest/gtest.h>
 
-#include "board/positions.h"
+#include "support/fixture.h"
 
 namespace quivalo {
 namespace {
@@ -25,7 +25,7 @@ class Moves : public testing::GameTest, public ::testing::WithParamInterface<Mov
 TEST_P(Moves, EndWhereTheRulesSay) {
   const Move& m = GetParam();
   testing::setUp(s(), m.before);
-  pendingRoll(testing::colourOf(m.turn), m.pips);
+  testing::turn(s(), testing::colourOf(m.turn), m.pips);
   const State before = s();
   game.click(*imageByName(m.click));
   if (*m.after == '\0') {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One table of computer rolls: the position before (in the words of
-// positions.h), the colour to roll, its strength, the die and the position
+// support/position.h), the colour to roll, its strength, the die and the position
 // after the roll has been played and ended.
 #include <gtest/gtest.h>
 
-#include "board/positions.h"
+#include "support/fixture.h"
 
 namespace quivalo {
 namespace {
@@ -28,7 +28,7 @@ TEST_P(Choices, FollowThePriorities) {
   if (!c.schwer) {
     game.leicht1Click();
   }
-  turnOf(testing::colourOf(c.colour));
+  testing::turn(s(), testing::colourOf(c.colour));
   nextRollGives(c.pips);
   game.Computer(testing::colourOf(c.colour));
   EXPECT_EQ(testing::describe(s()), c.after);

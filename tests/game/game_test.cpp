@@ -6,7 +6,7 @@
 
 #include <bit>
 
-#include "board/positions.h"
+#include "support/fixture.h"
 
 namespace quivalo {
 namespace {

@@ -109,24 +109,3 @@ bool Driver::step(std::uint64_t until) {
 }
 
 }  // namespace quivalo::testing
-
-namespace quivalo {
-
-HeadlessResult playHeadless(const HeadlessOptions& o) {
-  testing::Driver d(o.maxJitterMs, o.seed);
-  unsigned persons = 0;
-  for (std::size_t i = 0; i < 4; ++i) persons |= unsigned(o.players[i] == PlayerKind::Person) << i;
-  d.setUp(persons, !o.schwer, o.startTimeOfDay, true);
-  HeadlessResult r;
-  d.afterEvent = [&](testing::Action, int) {
-    ++r.events;
-    if (o.afterEvent) o.afterEvent(d.game, d.host);
-  };
-  while (!d.won() && d.game.stats().rolls < 100'000 && d.step()) {
-  }
-  if (d.won()) r.winner = testing::winnerOf(d.host.dialogs().back());
-  r.rolls = d.game.stats().rolls;
-  return r;
-}
-
-}  // namespace quivalo

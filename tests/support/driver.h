@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The event driver: a game on the deterministic host moved on by the events
 // that the soak, the fuzz target and the monkey all draw from, with a
-// scripted person at the window; and whole headless games on top of it.
+// scripted person at the window.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,30 +88,3 @@ class Driver final : public TimerTarget {
 };
 
 }  // namespace quivalo::testing
-
-namespace quivalo {
-
-enum class PlayerKind : std::uint8_t { Person, Computer };
-
-struct HeadlessOptions {
-  std::uint32_t startTimeOfDay = 0;  // ms since midnight when the new game starts
-  std::array<PlayerKind, 4> players{PlayerKind::Computer, PlayerKind::Computer,
-                                    PlayerKind::Computer, PlayerKind::Computer};
-  bool schwer = true;
-  std::uint32_t maxJitterMs = 0;  // timer firings come up to this late
-  std::uint64_t seed = 1;         // for the jitter and the scripted persons
-  // Called after every event (timer firing or person action), if set.
-  std::function<void(const Game&, const VirtualHost&)> afterEvent;
-};
-
-struct HeadlessResult {
-  std::optional<Colour> winner;  // none if 100,000 rolls came first
-  std::uint64_t rolls = 0;
-  std::uint64_t events = 0;
-};
-
-// One game: players and strength set through the menu, "Neu" at the given
-// time of day, then timers and scripted persons until a congratulation.
-HeadlessResult playHeadless(const HeadlessOptions& options);
-
-}  // namespace quivalo

@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Positions set up the way the rules record them (cell codes and image flags
-// together), one piece at a time or as one readable call:
-//   Position(s).turn(Colour::Blau, 4).piece(Colour::Blau, 12).goal(Colour::Gelb, 4);
+// together), written as words. A word is a colour letter (B Blau, R Rot,
+// G Gelb, N Grün) and a track field ("G38"), z and a goal slot ("Gz2") or h
+// and the full house slots ("Rh13"); a "+" after a slot or a field means its
+// empty or field picture shows beneath the piece as well:
+//   setUp(s, "B12 Gz4"); turn(s, Colour::Blau, 4);
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
 
 #include "game/state.h"
 
@@ -26,79 +33,103 @@ inline std::uint32_t timeForDie(int pips, std::uint32_t from = 0) {
   return t;
 }
 
-// Takes a piece of colour c out of house slot k (the slot shows empty).
-inline void takeFromHouse(State& s, Colour c, int k) {
-  s.setShown(HausVoll(c, k), false);
-  s.setShown(HausLeer(c, k), true);
-}
-// Puts a piece of colour c on track field f.
-inline void place(State& s, Colour c, int f) {
-  s.setShown(Stein(c, f), true);
-  s.setShown(Feld(f), false);
-  s.cell(f) = info(c).code;
-}
-// Moves a piece of colour c from house slot 1 onto track field f.
-inline void bringOut(State& s, Colour c, int f, int slot = 1) {
-  takeFromHouse(s, c, slot);
-  place(s, c, f);
-}
-// Puts a piece of colour c in goal slot k.
-inline void placeInGoal(State& s, Colour c, int k) {
-  s.setShown(ZielVoll(c, k), true);
-  s.setShown(ZielLeer(c, k), false);
-  s.cell(info(c).goalCell1 + k - 1) = info(c).code;
-}
-// Gives the turn to colour c, named by the colour label, with `Versuche`
-// rolls and a pending roll of `pips` that "Kann nicht" may give up (0: ready
-// to roll).
-inline void giveTurn(State& s, Colour c, int pips, int versuche = 1) {
+// Colour c to move, named by the colour label, with `versuche` rolls and a
+// pending roll of `pips` shown on the die that "Kann nicht" may give up (0:
+// ready to roll).
+inline void turn(State& s, Colour c, int pips = 0, int versuche = 1) {
   s.BlauDran = s.RotDran = s.GelbDran = s.GreenDran = 0;
   s.Dran(c) = 1;
   s.Werfer = playerNumber(c);
   s.FarbLabel = info(c).display;
   s.KannNichtBtnEnabled = pips != 0;
+  s.WuerfelEnabled = pips == 0;
   s.Augen = static_cast<std::uint8_t>(pips);
   s.ErsterSchritt = pips == 0 ? 0 : 1;
   s.Versuche = static_cast<std::uint8_t>(versuche);
+  for (int n = 1; n <= 6; ++n) {
+    s.setShown(Zahl(n), n == pips);
+  }
 }
 
-// A position built on a state, usually a new game's. Pieces leave their house
-// from the back of the colour's fill order, so the house stays packed and the
-// tidying leaves it alone.
-class Position {
- public:
-  explicit Position(State& s) : s_(s) {}
-  // Colour c to move, with a pending roll of `pips` shown on the die (0: ready to roll).
-  Position& turn(Colour c, int pips = 0, int versuche = 1) {
-    giveTurn(s_, c, pips, versuche);
-    for (int n = 1; n <= 6; ++n) {
-      s_.setShown(Zahl(n), n == pips);
-    }
-    s_.WuerfelEnabled = pips == 0;
-    return *this;
-  }
-  Position& piece(Colour c, int field) {
-    leaveHouse(c);
-    place(s_, c, field);
-    return *this;
-  }
-  Position& goal(Colour c, int slot) {
-    leaveHouse(c);
-    placeInGoal(s_, c, slot);
-    return *this;
-  }
+inline Colour colourOf(char letter) { return kColours[std::string_view("BRGN").find(letter)]; }
 
- private:
-  void leaveHouse(Colour c) {
-    for (int i = 3; i >= 0; --i) {
-      if (const int k = info(c).fillOrder[static_cast<std::size_t>(i)];
-          s_.isShown(HausVoll(c, k))) {
-        takeFromHouse(s_, c, k);
-        return;
+// Sets the words up on a fresh game. A colour whose house is not given has
+// its pieces on the board taken from the house last slot of the fill order
+// first, so the rest stay packed as after tidying.
+inline void setUp(State& s, std::string_view words) {
+  std::istringstream in{std::string(words)};
+  std::array<int, 4> out{};
+  std::array<bool, 4> houseGiven{};
+  for (std::string w; in >> w;) {
+    const Colour c = colourOf(w[0]);
+    if (w[1] == 'h') {
+      houseGiven[static_cast<std::size_t>(index(c))] = true;
+      int k = 0;
+      for (int slot = 1; slot <= 4; ++slot) {
+        s.setShown(HausVoll(c, slot), false);
+        s.setShown(HausLeer(c, slot), true);
+      }
+      for (char ch : w.substr(2)) {
+        k = ch == '+' ? k : ch - '0';
+        s.setShown(HausVoll(c, k), true);
+        s.setShown(HausLeer(c, k), ch == '+');
+      }
+      continue;
+    }
+    ++out[static_cast<std::size_t>(index(c))];
+    if (w[1] == 'z') {
+      const int k = std::stoi(w.substr(2));
+      s.setShown(ZielVoll(c, k), true);
+      s.setShown(ZielLeer(c, k), false);
+      s.cell(info(c).goalCell1 + k - 1) = info(c).code;
+    } else {
+      const int f = std::stoi(w.substr(1));
+      s.setShown(Stein(c, f), true);
+      s.setShown(Feld(f), w.back() == '+');
+      s.cell(f) = info(c).code;
+    }
+  }
+  for (Colour c : kColours) {
+    const auto i = static_cast<std::size_t>(index(c));
+    for (int n = 0; n < out[i] && !houseGiven[i]; ++n) {
+      const int k = info(c).fillOrder[static_cast<std::size_t>(3 - n)];
+      s.setShown(HausVoll(c, k), false);
+      s.setShown(HausLeer(c, k), true);
+    }
+  }
+}
+
+// The position in words, colour by colour: the house (left out when it is
+// packed in fill order), the track fields, the goal slots.
+inline std::string describe(const State& s) {
+  std::string d;
+  for (Colour c : kColours) {
+    const std::string letter(1, "BRGN"[index(c)]);
+    std::string house = " " + letter + "h";
+    int home = 0;
+    for (int k = 1; k <= 4; ++k) {
+      if (s.isShown(HausVoll(c, k))) {
+        house += std::to_string(k) + (s.isShown(HausLeer(c, k)) ? "+" : "");
+        ++home;
       }
     }
+    bool packed = true;
+    for (int n = 0; n < 4; ++n) {
+      const int k = info(c).fillOrder[static_cast<std::size_t>(n)];
+      packed = packed && s.isShown(HausVoll(c, k)) == (n < home) &&
+               s.isShown(HausLeer(c, k)) == (n >= home);
+    }
+    d += packed ? "" : house;
+    for (int f = 1; f <= 40; ++f) {
+      d += s.isShown(Stein(c, f))
+               ? " " + letter + std::to_string(f) + (s.isShown(Feld(f)) ? "+" : "")
+               : "";
+    }
+    for (int k = 1; k <= 4; ++k) {
+      d += s.isShown(ZielVoll(c, k)) ? " " + letter + "z" + std::to_string(k) : "";
+    }
   }
-  State& s_;
-};
+  return d.empty() ? d : d.substr(1);
+}
 
 }  // namespace quivalo::testing

@@ -156,9 +156,7 @@ void MonkeyTest::monkey() {
       if (s.Werfer != 1 || s.Versuche != 3 || !s.isShown(HausVoll(Colour::Gelb, 4))) {
         failures << QStringLiteral("Ctrl+N or \"Neu\" did not start a new game");
       }
-      for (Colour c : kColours) {
-        Position(w.game().state()).goal(c, 2).goal(c, 3).goal(c, 4).piece(c, quivalo::info(c).last);
-      }
+      setUp(w.game().state(), "Bz2 Bz3 Bz4 B40 Rz2 Rz3 Rz4 R10 Gz2 Gz3 Gz4 G20 Nz2 Nz3 Nz4 N30");
       w.mirror();
     }
   });
@@ -186,11 +184,7 @@ void MonkeyTest::altWJustBeforeTheWinRollsNothingBehindTheMessage() {
   TMain w;
   showAndWait(w);
   w.game().Neu1Click();
-  Position(w.game().state())
-      .goal(Colour::Blau, 1)
-      .goal(Colour::Blau, 2)
-      .goal(Colour::Blau, 3)
-      .goal(Colour::Blau, 4);
+  setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4");
   w.mirror();
   QTimer* winCheck = w.timer(TimerId::Timer3).timer();
   QTRY_VERIFY(winCheck->remainingTime() >= 0 && winCheck->remainingTime() < 60);

@@ -93,20 +93,25 @@ QImage inARow(int width, int height, int count, const std::function<QWidget*(int
   return row;
 }
 
-// Positions with Blau, a person, to use a roll.
-const std::vector<std::pair<const char*, std::function<void(Position&&)>>> positions{
+// Positions with Blau, a person, to use a roll: the pieces and the roll.
+struct Roll {
+  const char* name;
+  const char* pieces;
+  int pips;
+};
+const std::array<Roll, 3> positions{{
     // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38 goes
     // into the goal lane; goal slot 1 cannot go 4 further.
-    {"four",
-     [](Position&& p) {
-       p.turn(Blau, 4).piece(Blau, 5).piece(Blau, 9).piece(Blau, 38).goal(Blau, 1);
-       p.piece(Rot, 13).piece(Gelb, 30);
-     }},
+    {"four", "B5 B9 B38 Bz1 R13 G30", 4},
     // A six: the three full house slots and the piece on field 3.
-    {"six", [](Position&& p) { p.turn(Blau, 6).piece(Blau, 3).piece(Green, 9); }},
+    {"six", "B3 N9", 6},
     // Every piece at home and no six: nothing can move.
-    {"none", [](Position&& p) { p.turn(Blau, 4).piece(Rot, 12); }},
-};
+    {"none", "R12", 4},
+}};
+void setUpRoll(State& s, const Roll& roll) {
+  setUp(s, roll.pieces);
+  turn(s, Blau, roll.pips);
+}
 
 QWidget* focused() { return QApplication::focusWidget(); }
 void press(Qt::Key key) { QTest::keyClick(focused(), key); }
@@ -133,7 +138,7 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
     // The remark is drawn by the clock, so a fixed one stands in for it.
     {u"knockout"_s,
      [](TMain& w) {
-       positions.front().second(Position(w.game().state()));  // Blau's 4 from 9 knocks out Rot
+       setUpRoll(w.game().state(), positions.front());  // Blau's 4 from 9 knocks out Rot
        w.mirror();
        clickAt(w, w.imageRect(u"SteinBlau9"_s).center());
        if (w.game().state().Bemerkung.empty()) return QImage();
@@ -145,10 +150,8 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
     // full house slot 1 is drawn over its (also shown) empty picture.
     {u"winner"_s,
      [](TMain& w) {
-       Position p(w.game().state());
-       p.goal(Blau, 1).goal(Blau, 2).goal(Blau, 3).goal(Blau, 4).piece(Rot, 17).piece(Rot, 12);
-       p.piece(Gelb, 40).goal(Gelb, 2).piece(Green, 1).turn(Gelb, 6);
-       w.game().state().setShown(HausLeer(Gelb, 1), true);
+       setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4 R12 R17 Gh1+2 G40 Gz2 N1");
+       turn(w.game().state(), Gelb, 6);
        w.mirror();
        return w.grab().toImage();
      }},
@@ -261,7 +264,7 @@ class WindowTest : public QObject {
 
   void arrowsVisitTheMovableCellsAndEnterClicks_data() {
     QTest::addColumn<int>("which");
-    for (std::size_t i = 0; i < positions.size(); ++i) QTest::newRow(positions[i].first) << int(i);
+    for (std::size_t i = 0; i < positions.size(); ++i) QTest::newRow(positions[i].name) << int(i);
   }
 
   void arrowsVisitTheMovableCellsAndEnterClicks() {
@@ -270,7 +273,7 @@ class WindowTest : public QObject {
     TMain w(nullptr, nullptr, &clock);
     QVERIFY(showActive(w));
     State& s = w.game().state();
-    positions[std::size_t(which)].second(Position(s));
+    setUpRoll(s, positions[std::size_t(which)]);
     const State start = s;
     const auto restart = [&] {
       s = start;
@@ -323,8 +326,8 @@ class WindowTest : public QObject {
     clock.setTimeOfDay(timeForDie(4));
     TMain w(nullptr, nullptr, &clock);
     QVERIFY(showActive(w));
-    Position(w.game().state()).turn(Blau).piece(Blau, 33).piece(Blau, 38);
-    Position(w.game().state()).goal(Blau, 3).goal(Blau, 4);
+    setUp(w.game().state(), "B33 B38 Bz3 Bz4");
+    turn(w.game().state(), Blau);
     w.mirror();
     QStringList messages;
     QTimer closer;
