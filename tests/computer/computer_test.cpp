@@ -29,7 +29,7 @@ TEST_P(Choices, FollowThePriorities) {
     game.leicht1Click();
   }
   testing::turn(s(), testing::colourOf(c.colour));
-  nextRollGives(c.pips);
+  host.setTimeOfDay(testing::timeForDie(c.pips, 1000));  // the next roll gives c.pips
   game.Computer(testing::colourOf(c.colour));
   EXPECT_EQ(testing::describe(s()), c.after);
   EXPECT_EQ(s().Augen, 0);

@@ -84,17 +84,13 @@ std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
   return bad;
 }
 
-std::optional<Colour> testing::winnerOf(std::string_view text) {
-  for (Colour c : kColours) {
-    if (text.find("Herr " + std::string(info(c).display) + ",") != std::string_view::npos) return c;
-  }
-  return std::nullopt;
-}
-
 bool testing::namesAWinner(const State& s, std::string_view congratulation) {
-  const auto c = winnerOf(congratulation);
-  return c && s.isShown(ZielVoll(*c, 1)) && s.isShown(ZielVoll(*c, 2)) &&
-         s.isShown(ZielVoll(*c, 3)) && s.isShown(ZielVoll(*c, 4));
+  for (Colour c : kColours) {
+    if (congratulation.find("Herr " + std::string(info(c).display) + ",") != std::string_view::npos)
+      return s.isShown(ZielVoll(c, 1)) && s.isShown(ZielVoll(c, 2)) && s.isShown(ZielVoll(c, 3)) &&
+             s.isShown(ZielVoll(c, 4));
+  }
+  return false;
 }
 
 }  // namespace quivalo

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +29,6 @@ std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
                                        std::size_t dialogsAtNeu);
 
 namespace testing {
-// The colour named in a congratulation.
-std::optional<Colour> winnerOf(std::string_view congratulation);
 // The congratulation names a colour whose goal lane is full.
 bool namesAWinner(const State& s, std::string_view congratulation);
 }  // namespace testing

@@ -20,9 +20,6 @@ class GameTest : public ::testing::Test {
 
   State& s() { return game.state(); }
 
-  // Sets the time of day so that the next roll gives `pips`.
-  void nextRollGives(int pips) { host.setTimeOfDay(timeForDie(pips, 1000)); }
-
   void expectConsistent() {
     const auto bad = checkInvariants(s());
     EXPECT_TRUE(bad.empty()) << (bad.empty() ? std::string() : bad.front());

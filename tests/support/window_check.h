@@ -2,19 +2,39 @@
 // What the window shows against the rules' state: the top image of every
 // cell, the die, both buttons, the colour label and the remark line, the
 // player items and strength marks, and the eight Qt timers running exactly as
-// the rules set them. Header-only, so that the support library needs no Qt.
+// the rules set them; and the few steps every window test takes. Header-only,
+// so that the support library needs no Qt.
 #pragma once
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
 
 #include "board/geometry.h"
 #include "ui/cell_widget.h"
 #include "ui/main_window.h"
 
 namespace quivalo::testing {
+
+// The part of that name and type below `parent`, or null.
+template <typename T = QWidget>
+T* named(const QObject& parent, const char* name) {
+  return parent.findChild<T*>(QLatin1String(name));
+}
+
+inline bool showActive(TMain& w) {
+  w.show();
+  w.activateWindow();
+  return QTest::qWaitForWindowActive(&w);
+}
+
+// A click at a point of the client area, through the window system as a
+// person's click comes.
+inline void clickAt(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
+  QTest::mouseClick(w.windowHandle(), button, Qt::NoModifier, w.client()->mapTo(&w, p));
+}
 
 // Every difference between the widgets and the state, joined; empty when the
 // window shows the state exactly.
@@ -26,9 +46,7 @@ inline QString windowMismatch(TMain& w) {
       out << what;
     }
   };
-  auto text = [&w](const char* label) {
-    return w.findChild<QLabel*>(QLatin1String(label))->text().toStdString();
-  };
+  auto text = [&w](const char* label) { return named<QLabel>(w, label)->text().toStdString(); };
   for (const BoardCell& cell : boardCells()) {
     const QString name = ui::CellWidget::nameOf(cell);
     auto* widget = w.client()->findChild<ui::CellWidget*>(name);
@@ -40,23 +58,22 @@ inline QString windowMismatch(TMain& w) {
     expect(face->isVisibleTo(w.client()) == s.isShown(Zahl(n)),
            QStringLiteral("die face %1").arg(n));
   }
-  expect(w.findChild<QPushButton*>(QStringLiteral("Wuerfel"))->isEnabled() == s.WuerfelEnabled,
-         QStringLiteral("Wuerfel enabled"));
-  expect(w.findChild<QPushButton*>(QStringLiteral("KannNichtBtn"))->isEnabled() ==
-             s.KannNichtBtnEnabled,
+  expect(named(w, "Wuerfel")->isEnabled() == s.WuerfelEnabled, QStringLiteral("Wuerfel enabled"));
+  expect(named(w, "KannNichtBtn")->isEnabled() == s.KannNichtBtnEnabled,
          QStringLiteral("KannNichtBtn enabled"));
   expect(text("FarbLabel") == s.FarbLabel, QStringLiteral("FarbLabel"));
   expect(text("Bemerkung") == s.Bemerkung, QStringLiteral("Bemerkung"));
-  const std::array<const MenuItem*, 6> items{&s.SpielerMenu[0], &s.SpielerMenu[1],
-                                             &s.SpielerMenu[2], &s.SpielerMenu[3],
-                                             &s.leicht1,        &s.schwer1};
-  const std::array<const char*, 6> names{"SpielerMenu1", "SpielerMenu2", "SpielerMenu3",
-                                         "SpielerMenu4", "leicht1",      "schwer1"};
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const QAction* a = w.findChild<QAction*>(QLatin1String(names[i]));
-    expect(a->isChecked() == items[i]->Checked &&
-               a->text() == QString::fromStdString(items[i]->Caption),
-           QLatin1String(names[i]));
+  const std::array<std::pair<const char*, const MenuItem*>, 6> items{
+      {{"SpielerMenu1", &s.SpielerMenu[0]},
+       {"SpielerMenu2", &s.SpielerMenu[1]},
+       {"SpielerMenu3", &s.SpielerMenu[2]},
+       {"SpielerMenu4", &s.SpielerMenu[3]},
+       {"leicht1", &s.leicht1},
+       {"schwer1", &s.schwer1}}};
+  for (const auto& [name, item] : items) {
+    const QAction* a = named<QAction>(w, name);
+    expect(a->isChecked() == item->Checked && a->text() == QString::fromStdString(item->Caption),
+           QLatin1String(name));
   }
   for (int t = 0; t < kTimerCount; ++t) {
     const ui::ConventionTimer& timer = w.timer(TimerId(t));

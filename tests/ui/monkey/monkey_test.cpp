@@ -24,20 +24,9 @@ using namespace quivalo::testing;
 
 namespace {
 
-void clickAt(TMain& w, QPoint p) {
-  QTest::mouseClick(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, w.client()->mapTo(&w, p));
-}
-QPoint centreOf(TMain& w, const char* name) {
-  return w.findChild<QWidget*>(QLatin1String(name))->geometry().center();
-}
+QPoint centreOf(TMain& w, const char* name) { return named(w, name)->geometry().center(); }
 void trigger(TMain& w, std::string_view item) {
-  w.findChild<QAction*>(QLatin1String(item.data(), qsizetype(item.size())))->trigger();
-}
-
-void showAndWait(TMain& w) {
-  w.show();
-  w.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
+  named<QAction>(w, std::string(item).c_str())->trigger();
 }
 
 }  // namespace
@@ -58,7 +47,7 @@ void MonkeyTest::monkey() {
   const auto seed = static_cast<std::uint64_t>(qEnvironmentVariableIntValue("QUIVALO_MONKEY_SEED"));
   Rng rng(seed == 0 ? 20240601 : seed);
   TMain w;
-  showAndWait(w);
+  QVERIFY(showActive(w));
   const State& s = w.game().state();
   auto rolls = [&w] { return w.game().stats().rolls; };
   QStringList failures;
@@ -182,7 +171,7 @@ void MonkeyTest::monkey() {
 // button back).
 void MonkeyTest::altWJustBeforeTheWinRollsNothingBehindTheMessage() {
   TMain w;
-  showAndWait(w);
+  QVERIFY(showActive(w));
   w.game().Neu1Click();
   setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4");
   w.mirror();
@@ -216,7 +205,7 @@ void MonkeyTest::altWJustBeforeTheWinRollsNothingBehindTheMessage() {
 // must not make that a second roll on a button that the first roll disabled.
 void MonkeyTest::altWAndAMouseClickRollOnce() {
   TMain w;
-  showAndWait(w);
+  QVERIFY(showActive(w));
   const quint64 rolls = w.game().stats().rolls;
   QTest::keyClick(w.windowHandle(), Qt::Key_W, Qt::AltModifier);
   clickAt(w, centreOf(w, "Wuerfel"));

@@ -39,26 +39,6 @@ using enum quivalo::Colour;
 
 namespace {
 
-// The part of that name and type below `parent`, or null.
-template <typename T = QWidget>
-T* named(const QObject& parent, const char* name) {
-  return parent.findChild<T*>(QString::fromLatin1(name));
-}
-
-bool showActive(TMain& w) {
-  w.show();
-  w.activateWindow();
-  return QTest::qWaitForWindowActive(&w);
-}
-
-// A click at a point of the client area, delivered to whatever widget lies
-// there, as a real mouse click would be.
-void clickAt(TMain& w, QPoint p, Qt::MouseButton button = Qt::LeftButton) {
-  QWidget* target = w.client()->childAt(p);
-  if (target == nullptr) target = w.client();
-  QTest::mouseClick(target, button, Qt::NoModifier, target->mapFrom(w.client(), p));
-}
-
 // Compares a render with golden/NAME.png; an empty string if they agree.
 QString compareWithGolden(const QImage& render, const QString& name) {
   const QImage actual = render.convertToFormat(QImage::Format_RGB32);
