@@ -11,41 +11,23 @@
 namespace quivalo {
 namespace {
 
-// Three rolls when no piece could move: all at home, or the rest packed at
-// the far end of the goal lane with the others packed at home.
-struct ThreeRolls {
-  const char* position;
-  char colour;
-  int rolls;
-};
-void PrintTo(const ThreeRolls& t, std::ostream* os) { *os << t.position; }
-
-class ThreeRollRule : public testing::GameTest, public ::testing::WithParamInterface<ThreeRolls> {};
+// The three-roll rule of game/three_rolls.txt: the position, the colour given
+// the turn and the rolls it gets.
+class ThreeRollRule : public testing::GameTest,
+                      public ::testing::WithParamInterface<testing::Row> {};
 
 TEST_P(ThreeRollRule, ReadsTheHouseAndGoalPictures) {
-  const Colour c = testing::colourOf(GetParam().colour);
-  testing::setUp(s(), GetParam().position);
+  const Colour c = testing::colourOf(GetParam()[1][0]);
+  testing::setUp(s(), GetParam()[0]);
   s().Werfer = static_cast<std::uint8_t>(c == Colour::Blau ? 4 : index(c));
   s().Versuche = 0;
   game.NeuerWerfer();
   EXPECT_EQ(s().Dran(c), 1);
-  EXPECT_EQ(s().Versuche, GetParam().rolls);
+  EXPECT_EQ(s().Versuche, std::stoi(GetParam()[2]));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ThreeRollRule,
-    ::testing::Values(ThreeRolls{"Bh1234", 'B', 3}, ThreeRolls{"Bh234 Bz4", 'B', 3},
-                      ThreeRolls{"Bh234 Bz3", 'B', 1}, ThreeRolls{"Bh123 Bz4", 'B', 1},
-                      ThreeRolls{"Bh34 Bz3 Bz4", 'B', 3}, ThreeRolls{"Bh4 Bz2 Bz3 Bz4", 'B', 3},
-                      ThreeRolls{"Bh1 Bz2 Bz3 Bz4", 'B', 1}, ThreeRolls{"B5", 'B', 1},
-                      ThreeRolls{"Rh134 Rz4", 'R', 3}, ThreeRolls{"Rh123 Rz4", 'R', 1},
-                      ThreeRolls{"Rh13 Rz3 Rz4", 'R', 3}, ThreeRolls{"Rh34 Rz3 Rz4", 'R', 1},
-                      ThreeRolls{"Rh3 Rz2 Rz3 Rz4", 'R', 3}, ThreeRolls{"Rh1 Rz2 Rz3 Rz4", 'R', 1},
-                      ThreeRolls{"Gh123 Gz4", 'G', 3}, ThreeRolls{"Gh234 Gz4", 'G', 1},
-                      ThreeRolls{"Gh12 Gz3 Gz4", 'G', 3}, ThreeRolls{"Gh1 Gz2 Gz3 Gz4", 'G', 3},
-                      ThreeRolls{"Nh124 Nz4", 'N', 3}, ThreeRolls{"Nh123 Nz4", 'N', 1},
-                      ThreeRolls{"Nh24 Nz3 Nz4", 'N', 3}, ThreeRolls{"Nh2 Nz2 Nz3 Nz4", 'N', 3},
-                      ThreeRolls{"Nh3 Nz2 Nz3 Nz4", 'N', 1}, ThreeRolls{"Nh24 Nz4", 'N', 1}));
+INSTANTIATE_TEST_SUITE_P(Table, ThreeRollRule,
+                         ::testing::ValuesIn(testing::readTable("game/three_rolls.txt", 3)));
 
 using GameTest = testing::GameTest;
 
