@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The turn cycle's three-roll rule, house tidying, the winner check, a new
-// game and the deterministic host's timers. Worked stories of the turn
+// The turn cycle's three-roll rule, house tidying, a new game and the
+// deterministic host's timers. Worked stories of the turn
 // cycle, remarks and timers are golden scenarios (tests/tools/golden).
 #include <gtest/gtest.h>
 
@@ -51,19 +51,6 @@ TEST_F(GameTest, OneTidyingPassPacksEveryHouseInItsFillOrder) {
       }
     }
   }
-}
-
-TEST_F(GameTest, ALaneWithAnEmptySlotIsNoWin) {
-  for (Colour c : kColours) {
-    for (int empty = 1; empty <= 4; ++empty) {
-      for (int k = 1; k <= 4; ++k) {
-        s().setShown(ZielVoll(c, k), k != empty);
-      }
-      game.Timer3Timer();
-    }
-  }
-  EXPECT_TRUE(host.dialogs().empty());
-  EXPECT_TRUE(s().WuerfelEnabled);
 }
 
 TEST_F(GameTest, ANewGameShowsTheBoardOfAFreshStart) {

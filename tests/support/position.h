@@ -17,17 +17,12 @@
 
 namespace quivalo::testing {
 
-// The die for a roll made at time of day t, computed straight from the
-// formula: floor(((t * 134775813 + 1) mod 2^32) * 6 / 2^32) + 1.
-inline int dieAt(std::uint32_t t) {
-  const std::uint64_t seed = (std::uint64_t{t} * 134775813u + 1u) % (std::uint64_t{1} << 32);
-  return static_cast<int>((seed * 6) >> 32) + 1;
-}
-
-// The first time of day at or after `from` whose roll gives `pips`.
+// The first time of day at or after `from` whose roll gives `pips`, the die
+// computed straight from the formula
+// floor(((t * 134775813 + 1) mod 2^32) * 6 / 2^32) + 1.
 inline std::uint32_t timeForDie(int pips, std::uint32_t from = 0) {
   std::uint32_t t = from;
-  while (dieAt(t) != pips) {
+  while (int((std::uint64_t{t * 134775813u + 1u} * 6) >> 32) + 1 != pips) {
     ++t;
   }
   return t;
@@ -64,15 +59,10 @@ inline void setUp(State& s, std::string_view words) {
     const Colour c = colourOf(w[0]);
     if (w[1] == 'h') {
       houseGiven[static_cast<std::size_t>(index(c))] = true;
-      int k = 0;
-      for (int slot = 1; slot <= 4; ++slot) {
-        s.setShown(HausVoll(c, slot), false);
-        s.setShown(HausLeer(c, slot), true);
-      }
-      for (char ch : w.substr(2)) {
-        k = ch == '+' ? k : ch - '0';
-        s.setShown(HausVoll(c, k), true);
-        s.setShown(HausLeer(c, k), ch == '+');
+      for (int k = 1; k <= 4; ++k) {
+        const auto at = w.find(char('0' + k), 2);
+        s.setShown(HausVoll(c, k), at != w.npos);
+        s.setShown(HausLeer(c, k), at == w.npos || w.substr(at + 1, 1) == "+");
       }
       continue;
     }
