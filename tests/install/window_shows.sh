@@ -7,7 +7,12 @@
 set -euo pipefail
 program=$1
 entry=${2:-}
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# A virtual X server that is still going away can leave the next one unable to
+# start on the display number xvfb-run picked; the program then cannot
+# connect, and the check is tried again on a new server.
+for attempt in 1 2 3; do
+  status=0
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   cd /
   env -u QT_QPA_PLATFORM "$0" >/tmp/quivalo-window-shows.log 2>&1 &
   pid=$!
@@ -31,4 +36,11 @@ exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   done
   kill "$pid"
   exit 1
-' "$program" "$entry"
+' "$program" "$entry" || status=$?
+  if [ "$status" -eq 0 ] || ! grep -q "could not connect to display" /tmp/quivalo-window-shows.log; then
+    exit "$status"
+  fi
+  echo "no X server on attempt $attempt, trying again" >&2
+  sleep 1
+done
+exit 1
