@@ -104,7 +104,11 @@ void MonkeyTest::monkey() {
     return s.Werfer == 1 && s.Versuche == 3 && s.isShown(HausVoll(Colour::Gelb, 4));
   };
   bool freshAtNeu = false;
-  QObject::connect(named<QAction>(w, "Neu1"), &QAction::triggered, [&] { freshAtNeu = fresh(); });
+  bool neuRan = false;
+  QObject::connect(named<QAction>(w, "Neu1"), &QAction::triggered, [&] {
+    neuRan = true;
+    freshAtNeu = fresh();
+  });
   sinceNearWin.start();
   QObject::connect(&monkey, &QTimer::timeout, [&] {
     check("before an action");
@@ -145,15 +149,18 @@ void MonkeyTest::monkey() {
       // Ctrl+N or the menu, it must be a fresh game at once.
       winnerBoxesAtSetUp = winnerBoxes;
       sinceNearWin.restart();
-      freshAtNeu = false;
+      freshAtNeu = neuRan = false;
       if (++nearWins % 2 == 1 && QApplication::activeWindow() == &w &&
           QGuiApplication::focusWindow() == w.windowHandle()) {
         QTest::keyClick(w.windowHandle(), Qt::Key_N, Qt::ControlModifier);
-      } else {
+      }
+      if (!neuRan) {
+        // The menu, or the menu after a key that the window system did not
+        // hand to the window (Strg+N itself is checked by the window test).
         trigger(w, "Neu1");
       }
       if (!freshAtNeu) {
-        failures << QStringLiteral("Ctrl+N or \"Neu\" did not start a new game");
+        failures << QStringLiteral("\"Neu\" did not start a new game");
       }
       if (!fresh()) {
         trigger(w, "Neu1");  // a timer played on meanwhile: start afresh for the set-up

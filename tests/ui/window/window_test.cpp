@@ -216,6 +216,9 @@ class WindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), named(w, "KannNichtBtn"));
     QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
     QTRY_COMPARE(w.game().state().Augen, std::uint8_t{0});
+    QTRY_VERIFY(w.game().state().Versuche == 2);          // the roll has ended
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);  // Strg+N: a new game
+    QCOMPARE(w.game().state().Versuche, std::uint8_t{3});
   }
 
   // What a screen reader is told in the scene with the full goal lane; and
