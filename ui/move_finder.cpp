@@ -29,8 +29,7 @@ bool MoveFinder::personRollWaits(const State& s) {
     return false;
   }
   const Colour c = colourOfPlayer(s.Werfer);
-  return s.SpielerMenu[static_cast<std::size_t>(index(c))].Checked && s.Augen != 0 &&
-         s.KannNichtBtnEnabled;
+  return s.SpielerMenu[c].Checked && s.Augen != 0 && s.KannNichtBtnEnabled;
 }
 
 bool MoveFinder::wouldMove(const State& s, const BoardCell& cell) {

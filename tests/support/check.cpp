@@ -43,7 +43,7 @@ std::vector<std::string> checkInvariants(const State& s) {
              "nothing shown in a house slot of player", p);
     }
     expect(s.Dran(c) == (p == s.Werfer ? 1 : 0), "Dran disagrees with Werfer for player", p);
-    const MenuItem& item = s.SpielerMenu[static_cast<std::size_t>(index(c))];
+    const MenuItem& item = s.SpielerMenu[c];
     expect(item.Caption == playerCaption(c, item.Checked), "caption against mark of player", p);
   }
   expect(s.Werfer >= 1 && s.Werfer <= 4, "Werfer out of range:", s.Werfer);
