@@ -51,17 +51,6 @@ const std::array<BoardCell, kCellCount>& boardCells() {
   return cells;
 }
 
-std::array<int, 2> fieldPlace(int field) { return kFieldPlaces[field - 1]; }
-
-std::optional<BoardCell> cellAt(int column, int row) {
-  for (const BoardCell& c : boardCells()) {
-    if (c.column == column && c.row == row) {
-      return c;
-    }
-  }
-  return std::nullopt;
-}
-
 std::vector<Image> stackOf(const BoardCell& cell) {
   switch (cell.kind) {
     case CellKind::Track:

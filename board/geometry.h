@@ -26,16 +26,10 @@ struct BoardCell {
 // All 72 cells: track fields 1..40, then houses and goal lanes colour by colour.
 const std::array<BoardCell, kCellCount>& boardCells();
 
-// The cell at a grid place, if the place belongs to the board.
-std::optional<BoardCell> cellAt(int column, int row);
-
 // The images of a cell, bottom of the stack first.
 std::vector<Image> stackOf(const BoardCell& cell);
 
 // The topmost shown image of a cell, if any.
 std::optional<Image> topmostShown(const State& s, const BoardCell& cell);
-
-// The grid place of a track field.
-std::array<int, 2> fieldPlace(int field);
 
 }  // namespace quivalo

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/moves.h"
 
+#include "board/path.h"
+
 namespace quivalo {
 
 namespace {
 
 // Number of track fields from n forward to the colour's last track field.
-int fieldsToLast(Colour c, int n) {
-  const int d = info(c).last - n;
-  return d < 0 && info(c).crossesSeam ? d + 40 : d;
-}
+int fieldsToLast(Colour c, int n) { return 40 - pathPosition(c, n); }
 
 // The cell where a move of r fields from track field n ends, or 0 when it
 // would pass the fourth goal slot. Never a cell beyond 56.

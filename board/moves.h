@@ -23,18 +23,11 @@ class Moves : public TurnCycle {
   // HausBlauVollClick .. HausGreenVollClick: with a six, brings a piece out
   // of the house slot of `sender` (one of the colour's full-slot images).
   void HausVollClick(Colour c, Image sender);
-  void HausBlauVollClick(Image sender) { HausVollClick(Colour::Blau, sender); }
-  void HausRotVollClick(Image sender) { HausVollClick(Colour::Rot, sender); }
-  void HausGelbVollClick(Image sender) { HausVollClick(Colour::Gelb, sender); }
-  void HausGreenVollClick(Image sender) { HausVollClick(Colour::Green, sender); }
 
-  // RausWurfBlau .. RausWurfGreen: on the last step of a move, sends each shown
-  // image home to the house its argument position belongs to, with a remark.
+  // RausWurfBlau .. RausWurfGreen, the knock-out routine of the moving
+  // colour: on the last step of a move, sends each shown image home to the
+  // house its argument position belongs to, with a remark.
   void RausWurf(Colour mover, Image first, Image second, Image third);
-  void RausWurfBlau(Image a, Image b, Image c) { RausWurf(Colour::Blau, a, b, c); }
-  void RausWurfRot(Image a, Image b, Image c) { RausWurf(Colour::Rot, a, b, c); }
-  void RausWurfGelb(Image a, Image b, Image c) { RausWurf(Colour::Gelb, a, b, c); }
-  void RausWurfGreen(Image a, Image b, Image c) { RausWurf(Colour::Green, a, b, c); }
 
   // A person's click on an image: nothing if it is hidden or has no click
   // action, else its handler with that image as the sender.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "computer/game.h"
 
+#include "board/path.h"
+
 #include <bit>
 #include <cstring>
 
@@ -46,67 +48,93 @@ Occupancy trackOccupancy(const State& s, Cell code) {
 }  // namespace
 
 void Game::Computer(Colour c) {
-  const ColourInfo& ci = info(c);
   setInterval(TimerId::Timer1, 0);
   WuerfelClick();
+  emptyStartField(c);
+  // From here on the board stays as it is while candidates are refused (a
+  // refused move changes nothing) and every later step does nothing once a
+  // move has been made (`Augen` is 0). So the fields holding opponents and
+  // own pieces can be read once.
+  const auto [own, opponents] = trackOccupancy(s_, info(c).code);
+  if (s_.schwer1.Checked) {
+    hunt(c, opponents);
+  }
+  approachGoal(c);
+  leaveHouse(c);
+  moveAnyPiece(c, own);
+  if (s_.Augen > 0) {
+    KannNichtBtnClick();
+  }
+  Timer1Timer();
+}
 
-  // Empty the start field while pieces still wait at home.
+// Moves the piece on the start field while pieces still wait at home.
+void Game::emptyStartField(Colour c) {
+  const ColourInfo& ci = info(c);
   if (s_.cell(ci.start) == ci.code && (!shown(HausLeer(c, 1)) || !shown(HausLeer(c, 2)) ||
                                        !shown(HausLeer(c, 3)) || !shown(HausLeer(c, 4)))) {
     SteinClick(c, ci.start);
   }
+}
 
-  // From here on the board stays as it is while candidates are refused (a
-  // refused move changes nothing) and every later step does nothing once a
-  // move has been made (`Augen` is 0). So the fields holding opponents and
-  // own pieces can be read once, as bit sets over fields 1 to 40.
-  const auto [own, opponents] = trackOccupancy(s_, ci.code);
-
-  // Hunt (strength "schwer"): the opponent with the lowest field number that a
-  // piece exactly `Augen` fields behind it by field number can reach.
-  if (s_.schwer1.Checked) {
-    for (std::uint64_t rest = opponents; rest != 0 && s_.Augen != 0; rest &= rest - 1) {
-      const int i = std::countr_zero(rest);
-      const int a = s_.Augen;
-      if (i > a) {
-        if (s_.cell(i - a) == ci.code) {
-          SteinClick(c, i - a);
-        }
-      } else if (ci.crossesSeam && a <= 5 && s_.cell(i - a + 40) == ci.code) {
-        SteinClick(c, i - a + 40);
+// Strength "schwer": the opponent with the lowest field number that a piece
+// exactly `Augen` fields behind it by field number can reach. Across the seam
+// (field 40 to 1) only with 1 to 5, and never for Blau.
+void Game::hunt(Colour c, std::uint64_t opponents) {
+  const ColourInfo& ci = info(c);
+  for (std::uint64_t rest = opponents; rest != 0 && s_.Augen != 0; rest &= rest - 1) {
+    const int i = std::countr_zero(rest);
+    const int a = s_.Augen;
+    if (i > a) {
+      if (s_.cell(i - a) == ci.code) {
+        SteinClick(c, i - a);
       }
+    } else if (ci.crossesSeam && a <= 5 && s_.cell(i - a + 40) == ci.code) {
+      SteinClick(c, i - a + 40);
     }
   }
+}
 
-  // Goal approach: the first piece that would land in goal slot 4, 3, 2 or 1.
-  if (const int a = s_.Augen; a != 0) {
-    for (int t = 4; t >= 1; --t) {
-      const int slot = t - a;
-      if (slot >= 1) {
-        if (s_.cell(ci.goalCell1 + slot - 1) == ci.code) {
-          ZielVollClick(c, slot);
-          break;
-        }
-      } else if (const int field = pathField(c, 40 + slot); s_.cell(field) == ci.code) {
-        SteinClick(c, field);
-        break;
+// The first piece that would land in goal slot 4, 3, 2 or 1; only that one
+// candidate is tried.
+void Game::approachGoal(Colour c) {
+  const ColourInfo& ci = info(c);
+  const int a = s_.Augen;
+  if (a == 0) {
+    return;
+  }
+  for (int t = 4; t >= 1; --t) {
+    const int slot = t - a;
+    if (slot >= 1) {
+      if (s_.cell(ci.goalCell1 + slot - 1) == ci.code) {
+        ZielVollClick(c, slot);
+        return;
       }
+    } else if (const int field = pathField(c, 40 + slot); s_.cell(field) == ci.code) {
+      SteinClick(c, field);
+      return;
     }
   }
+}
 
-  // Leave the house with a six, offering only the first shown slot.
-  if (s_.Augen == 6) {
-    for (int k = 1; k <= 4; ++k) {
-      if (shown(HausVoll(c, k))) {
-        HausVollClick(c, HausVoll(c, k));
-        break;
-      }
+// With a six, brings a piece out, offering only the first shown house slot.
+void Game::leaveHouse(Colour c) {
+  if (s_.Augen != 6) {
+    return;
+  }
+  for (int k = 1; k <= 4; ++k) {
+    if (shown(HausVoll(c, k))) {
+      HausVollClick(c, HausVoll(c, k));
+      return;
     }
   }
+}
 
-  // Any piece, front first: path positions 40 down to 1 are the fields from
-  // the last track field down to 1, then from 40 down to the start field.
-  const std::uint64_t upToLast = (std::uint64_t{2} << ci.last) - 1;
+// Any piece on the track, front first: path positions 40 down to 1 are the
+// fields from the last track field down to 1, then from 40 down to the start
+// field.
+void Game::moveAnyPiece(Colour c, std::uint64_t own) {
+  const std::uint64_t upToLast = (std::uint64_t{2} << info(c).last) - 1;
   for (std::uint64_t part : {own & upToLast, own & ~upToLast}) {
     while (part != 0 && s_.Augen != 0) {
       const int field = std::bit_width(part) - 1;  // the highest field left
@@ -114,11 +142,6 @@ void Game::Computer(Colour c) {
       part &= ~(std::uint64_t{1} << field);
     }
   }
-
-  if (s_.Augen > 0) {
-    KannNichtBtnClick();
-  }
-  Timer1Timer();
 }
 
 void Game::ComputerTimerTimer(Colour c) {
@@ -144,7 +167,7 @@ void Game::onTimer(TimerId timer) {
     case TimerId::RotTimer:
     case TimerId::GelbTimer:
     case TimerId::GreenTimer:
-      ComputerTimerTimer(Colour(static_cast<int>(timer) - static_cast<int>(TimerId::BlauTimer)));
+      ComputerTimerTimer(*colourOf(timer));
       break;
   }
 }

@@ -6,6 +6,8 @@
 // and timer events to it.
 #pragma once
 
+#include <cstdint>
+
 #include "board/moves.h"
 
 namespace quivalo {
@@ -16,24 +18,25 @@ class Game final : public Moves, public TimerTarget {
 
   // ComputerBlau .. ComputerGreen: plays one roll for colour c by a fixed list
   // of priorities, through the same handlers a person's clicks would call.
+  // Each priority offers its candidate moves in turn; a refused candidate
+  // changes nothing, and once one is accepted `Augen` is 0 and every later
+  // offer does nothing.
   void Computer(Colour c);
-  void ComputerBlau() { Computer(Colour::Blau); }
-  void ComputerRot() { Computer(Colour::Rot); }
-  void ComputerGelb() { Computer(Colour::Gelb); }
-  void ComputerGreen() { Computer(Colour::Green); }
 
   // BlauTimerTimer .. GreenTimerTimer: one computer roll, 250 ms after arming.
   void ComputerTimerTimer(Colour c);
-  void BlauTimerTimer() { ComputerTimerTimer(Colour::Blau); }
-  void RotTimerTimer() { ComputerTimerTimer(Colour::Rot); }
-  void GelbTimerTimer() { ComputerTimerTimer(Colour::Gelb); }
-  void GreenTimerTimer() { ComputerTimerTimer(Colour::Green); }
 
   // Runs the handler of a timer that has fired.
   void onTimer(TimerId timer) override;
-};
 
-// Track field at path position p (1 = start field, 40 = last track field).
-constexpr int pathField(Colour c, int p) { return (info(c).start - 1 + p - 1) % 40 + 1; }
+ private:
+  // The priorities of a computer roll, in the order they are tried. The bit
+  // sets hold bit f for track field f.
+  void emptyStartField(Colour c);
+  void hunt(Colour c, std::uint64_t opponents);
+  void approachGoal(Colour c);
+  void leaveHouse(Colour c);
+  void moveAnyPiece(Colour c, std::uint64_t own);
+};
 
 }  // namespace quivalo

@@ -18,12 +18,15 @@ class Clock {
   virtual std::uint32_t msSinceMidnightUtc() = 0;
 };
 
-// Named timers under one convention: 0 stops a timer, a new non-zero interval
-// starts a fresh period, the interval it already has leaves it undisturbed.
+// The named timers of the host. The rules decide when a timer must start
+// afresh or stop (TurnCycle::setInterval keeps the timer convention); the
+// host only does it.
 class Timers {
  public:
   virtual ~Timers() = default;
-  virtual void setInterval(TimerId timer, std::uint32_t ms) = 0;
+  // Starts a fresh period: the timer fires every `ms` (> 0) milliseconds from now.
+  virtual void start(TimerId timer, std::uint32_t ms) = 0;
+  virtual void stop(TimerId timer) = 0;
 };
 
 class InfoDialog {

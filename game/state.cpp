@@ -106,9 +106,9 @@ constexpr std::array<std::string_view, 5> kCellNames{"Leer", "Blau", "Gelb", "Gr
 std::string_view timerName(TimerId t) { return kTimerNames[at(t)]; }
 
 std::optional<TimerId> timerByName(std::string_view name) {
-  for (std::size_t i = 0; i < kTimerNames.size(); ++i) {
-    if (kTimerNames[i] == name) {
-      return TimerId(i);
+  for (TimerId t : kTimers) {
+    if (timerName(t) == name) {
+      return t;
     }
   }
   return std::nullopt;

@@ -13,6 +13,8 @@
 namespace quivalo {
 
 // Colours in the order of play; the value is the player number (`Werfer`) - 1.
+// In code names green is spelled `Green` (`SteinGreen5`, `GreenDran`,
+// `GreenTimer`), as the game has always named it; on screen it reads "Grün".
 enum class Colour : std::uint8_t { Blau = 0, Rot = 1, Gelb = 2, Green = 3 };
 
 inline constexpr std::array<Colour, 4> kColours{Colour::Blau, Colour::Rot, Colour::Gelb,
@@ -145,20 +147,35 @@ std::optional<Image> imageByName(std::string_view name);
 bool initiallyShown(Image i);
 
 // The eight timers, in the order in which timers due at the same moment fire.
+// Each runs while its interval (in `State::interval`) is above 0.
 enum class TimerId : std::uint8_t {
-  Timer1,
-  Timer2,
-  Timer3,
-  Timer4,
-  BlauTimer,
-  RotTimer,
-  GelbTimer,
+  Timer1,     // ends a roll: armed with 100 ms by each roll; its tick waits for
+              // `Augen` to reach 0, then stops itself and calls NeuerWerfer
+  Timer2,     // tidies the houses every 200 ms; never stopped
+  Timer3,     // looks for a winner: 200 ms from the start, 500 ms after "Neu";
+              // stopped by a win
+  Timer4,     // clears the remark line once, a second after a knock-out
+  BlauTimer,  // BlauTimer .. GreenTimer: armed with 250 ms by NeuerWerfer when
+  RotTimer,   // the computer plays the colour to roll; each stops itself and
+  GelbTimer,  // plays one roll for its colour
   GreenTimer
 };
 inline constexpr int kTimerCount = 8;
-constexpr TimerId computerTimer(Colour c) { return TimerId(4 + index(c)); }
+inline constexpr std::array<TimerId, kTimerCount> kTimers{
+    TimerId::Timer1,    TimerId::Timer2,   TimerId::Timer3,    TimerId::Timer4,
+    TimerId::BlauTimer, TimerId::RotTimer, TimerId::GelbTimer, TimerId::GreenTimer};
 // Position of a timer in arrays of all timers.
 constexpr std::size_t at(TimerId t) { return static_cast<std::size_t>(t); }
+// The computer timer of a colour, and the colour of a computer timer.
+constexpr TimerId computerTimer(Colour c) {
+  return kTimers[at(TimerId::BlauTimer) + static_cast<std::size_t>(index(c))];
+}
+constexpr std::optional<Colour> colourOf(TimerId t) {
+  if (at(t) < at(TimerId::BlauTimer)) {
+    return std::nullopt;
+  }
+  return kColours[at(t) - at(TimerId::BlauTimer)];
+}
 std::string_view timerName(TimerId t);
 std::optional<TimerId> timerByName(std::string_view name);
 
@@ -171,15 +188,44 @@ struct MenuItem {
 
 // Everything the rules read and write. Reset in place by a new game.
 struct State {
-  std::array<Cell, 57> Spielfeld{};  // cells 1..56; cell 0 is never used
+  // The board: cells 1..40 are the track fields, 41..56 the goal lanes (Blau
+  // 41-44, Rot 45-48, Gelb 49-52, Grün 53-56); each holds the cell code of the
+  // piece resting there or `Leer`. Houses have no cells. Cell 0 is never used.
+  // Written by the first step of a move (origin), its last step (target) and
+  // a piece leaving its house; read by the move handlers' own-piece test and
+  // by the computer players.
+  std::array<Cell, 57> Spielfeld{};
+
+  // The turn bytes.
+  // `Werfer`: player number (1 Blau .. 4 Grün) of the colour whose turn it
+  // is. Set by NeuerWerfer when the turn passes on; 4 before the first turn,
+  // so that the first turn change makes it Blau's.
   std::uint8_t Werfer = 4;
+  // `BlauDran` .. `GreenDran`: 1 for the colour whose turn it is, else 0.
+  // Set by NeuerWerfer; every piece, goal and house handler of a colour does
+  // nothing while its flag is 0.
   std::uint8_t BlauDran = 0;
   std::uint8_t RotDran = 0;
   std::uint8_t GelbDran = 0;
   std::uint8_t GreenDran = 0;
+  // `Versuche`: rolls the colour still has in this turn (1, or 3 when none of
+  // its pieces could move). Set by NeuerWerfer, counted down by each roll,
+  // back to 1 by a six; at 0 the next NeuerWerfer passes the turn on.
   std::uint8_t Versuche = 0;
+  // `Augen`: the number rolled (1..6), counted down by each step of the move;
+  // 0 when nothing is left to move. Set by WuerfelClick, cleared by "Kann
+  // nicht" and by leaving the house. Timer1 ends the roll once it is 0; the
+  // computer tells an accepted candidate move from a refused one by it.
   std::uint8_t Augen = 0;
+
+  // The step flags of a move.
+  // `ErsterSchritt`: 1 from a roll until the first step of its move, which
+  // clears the moving piece's origin cell and sets the flag to 0.
   std::uint8_t ErsterSchritt = 0;
+  // `Ueberlagert`: set by each step of a move to whether the field or goal
+  // slot just entered already showed a piece of the moving colour. The next
+  // step hides the picture it leaves only when this is 0, so that a piece
+  // passed over stays shown. 0 again after every complete move.
   std::uint8_t Ueberlagert = 0;
 
   std::array<bool, kImageCount> shown{};  // visibility flag of each image
@@ -188,9 +234,11 @@ struct State {
   bool KannNichtBtnEnabled = false;
   std::string FarbLabel;
   std::string Bemerkung;
-  ByColour<MenuItem> SpielerMenu;  // SpielerMenu1..SpielerMenu4
+  ByColour<MenuItem> SpielerMenu;  // SpielerMenu1..SpielerMenu4: checked = a person plays
   MenuItem leicht1;
-  MenuItem schwer1;
+  MenuItem schwer1;  // checked = the computer plays "schwer"
+  // Each timer's interval in ms, 0 while stopped; set only through
+  // TurnCycle::setInterval, which keeps the timer convention.
   std::array<std::uint32_t, kTimerCount> interval{};
 
   std::uint32_t seed = 0;  // the one random generator's state

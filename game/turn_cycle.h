@@ -19,10 +19,9 @@ inline constexpr std::array<std::string_view, 11> kRemarks{
     "Tschüüüüüüs.", "Auf Wiedersehen.",   "Bis dann.", "Ab nach Hause!",
     "Sorry!",       "War keine Absicht!", "Ups ..."};
 
-// Counters for tools and benchmarks; not part of the game's state.
+// Counters for tests and benchmarks; not part of the game's state.
 struct Stats {
   std::uint64_t rolls = 0;
-  std::uint64_t knockOuts = 0;  // pieces sent home, on the track and on start fields
 };
 
 class TurnCycle {
@@ -54,13 +53,11 @@ class TurnCycle {
   void Kommentar();
   void Timer4Timer();
 
-  // New game and settings (SpielerMenu1Click..SpielerMenu4Click by colour).
+  // New game and settings.
   void Neu1Click();
+  // SpielerMenu1Click .. SpielerMenu4Click: switches colour c between person
+  // and computer.
   void SpielerMenuClick(Colour c);
-  void SpielerMenu1Click() { SpielerMenuClick(Colour::Blau); }
-  void SpielerMenu2Click() { SpielerMenuClick(Colour::Rot); }
-  void SpielerMenu3Click() { SpielerMenuClick(Colour::Gelb); }
-  void SpielerMenu4Click() { SpielerMenuClick(Colour::Green); }
   void leicht1Click();
   void schwer1Click();
 
@@ -69,7 +66,10 @@ class TurnCycle {
   void Suchen1Click() { platform_.help.help(HelpRequest::Search); }
   void Hilfebenutzen1Click() { platform_.help.help(HelpRequest::HelpOnHelp); }
 
-  // Sets a timer's interval under the timer convention and tells the host.
+  // Sets a timer's interval under the timer convention: 0 stops the timer, a
+  // new non-zero interval starts a fresh period, the interval it already has
+  // leaves it running undisturbed. The one place that keeps the convention;
+  // the host is told only to start or stop.
   void setInterval(TimerId timer, std::uint32_t ms);
 
  protected:
@@ -87,6 +87,7 @@ class TurnCycle {
 
  private:
   bool noPieceCanMove(Colour c) const;
+  bool housePacked(Colour c) const;
   void resetBoardImages();
 };
 

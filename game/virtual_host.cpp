@@ -1,33 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/virtual_host.h"
 
-#include "game/random.h"
+#include <utility>
 
 namespace quivalo {
 
-VirtualHost::VirtualHost(std::uint32_t maxJitterMs, std::uint64_t jitterSeed)
-    : maxJitter_(maxJitterMs), jitterState_(jitterSeed) {}
-
-std::uint64_t VirtualHost::jitter() {
-  if (maxJitter_ == 0) {
-    return 0;
-  }
-  return splitmix64(jitterState_) % (maxJitter_ + 1ull);
-}
+VirtualHost::VirtualHost(std::function<std::uint64_t()> lateness)
+    : lateness_(std::move(lateness)) {}
 
 void VirtualHost::setTimeOfDay(std::uint32_t ms) {
   const auto nowOfDay = static_cast<std::uint32_t>(now_ % kDayMs);
   dayOffset_ = (ms % kDayMs + kDayMs - nowOfDay) % kDayMs;
 }
 
-void VirtualHost::setInterval(TimerId timer, std::uint32_t ms) {
-  VirtualTimer& t = timers_[static_cast<std::size_t>(timer)];
-  if (t.interval == ms) {
-    return;
-  }
-  t.interval = ms;
-  t.due = ms != 0 ? now_ + ms + jitter() : kNever;
+void VirtualHost::start(TimerId timer, std::uint32_t ms) {
+  VirtualTimer& t = timers_[at(timer)];
+  t.period = ms;
+  t.due = now_ + ms + late();
 }
+
+void VirtualHost::stop(TimerId timer) { timers_[at(timer)] = VirtualTimer{}; }
 
 void VirtualHost::information(std::string_view text) { dialogs_.emplace_back(text); }
 
@@ -56,10 +48,10 @@ bool VirtualHost::fireNext(std::uint64_t limit) {
   }
   now_ = best;
   VirtualTimer& t = timers_[which];
-  t.due = now_ + t.interval + jitter();
+  t.due = now_ + t.period + late();
   ++firings_;
   if (target_ != nullptr) {
-    target_->onTimer(TimerId(which));
+    target_->onTimer(kTimers[which]);
   }
   return true;
 }

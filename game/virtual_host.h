@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,9 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
  public:
   static constexpr std::uint32_t kDayMs = 86'400'000;
 
-  // With maxJitterMs > 0 every firing comes 0 to maxJitterMs late, drawn from
-  // a generator seeded with jitterSeed, as on a busy event loop.
-  explicit VirtualHost(std::uint32_t maxJitterMs = 0, std::uint64_t jitterSeed = 0);
+  // `lateness`, if given, tells how many ms late each start and each firing
+  // comes, as on a busy event loop; without it every timer is punctual.
+  explicit VirtualHost(std::function<std::uint64_t()> lateness = {});
 
   Platform platform() { return {*this, *this, *this, *this}; }
   void setTarget(TimerTarget* target) { target_ = target; }
@@ -34,7 +35,8 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
   // When the next timer is due, or UINT64_MAX when none runs.
   std::uint64_t nextDue() const;
 
-  std::uint32_t interval(TimerId t) const { return timers_[static_cast<std::size_t>(t)].interval; }
+  // The period a timer runs with; 0 while it is stopped.
+  std::uint32_t interval(TimerId t) const { return timers_[at(t)].period; }
   std::uint64_t firings() const { return firings_; }
   const std::vector<std::string>& dialogs() const { return dialogs_; }
   const std::vector<HelpRequest>& helpRequests() const { return help_; }
@@ -45,23 +47,23 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
   }
 
   std::uint32_t msSinceMidnightUtc() override { return timeOfDay(); }
-  void setInterval(TimerId timer, std::uint32_t ms) override;
+  void start(TimerId timer, std::uint32_t ms) override;
+  void stop(TimerId timer) override;
   void information(std::string_view text) override;
   void help(HelpRequest request) override;
 
  private:
   static constexpr std::uint64_t kNever = UINT64_MAX;  // due time of a stopped timer
   struct VirtualTimer {
-    std::uint32_t interval = 0;
+    std::uint32_t period = 0;
     std::uint64_t due = kNever;
   };
-  std::uint64_t jitter();
+  std::uint64_t late() { return lateness_ ? lateness_() : 0; }
 
   std::array<VirtualTimer, kTimerCount> timers_{};
   std::uint64_t now_ = 0;
   std::uint32_t dayOffset_ = 0;
-  std::uint32_t maxJitter_;
-  std::uint64_t jitterState_;
+  std::function<std::uint64_t()> lateness_;
   std::uint64_t firings_ = 0;
   TimerTarget* target_ = nullptr;
   std::vector<std::string> dialogs_;

@@ -9,6 +9,8 @@
 #include "ui/pictures.h"
 #include "ui/qt_util.h"
 
+namespace quivalo::ui {
+
 namespace {
 
 // A label that sizes itself to its text, 13 pixels high.
@@ -47,22 +49,22 @@ TInfo::TInfo(QWidget* parent)
   setAccessibleName(QStringLiteral("Info über Quivalo"));
   setModal(true);
   setFixedSize(kClientWidth, kClientHeight);
-  setFont(quivalo::ui::pixelFont(QStringLiteral("Arial"), 10, false));
+  setFont(pixelFont(QStringLiteral("Arial"), 10, false));
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
 
-  auto* panel = new quivalo::ui::DoubleBevelPanel(this);
+  auto* panel = new DoubleBevelPanel(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setAccessibleName(QStringLiteral("Über Quivalo"));
   panel->setGeometry(8, 8, 313, 163);
-  panel->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
+  panel->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
 
   auto* icon = new QLabel(panel);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
   icon->setAccessibleName(QStringLiteral("Programmsymbol"));
   icon->setGeometry(8, 16, 33, 33);
   icon->setScaledContents(true);
-  icon->setPixmap(quivalo::ui::Pictures::load(QStringLiteral("icon"), icon->devicePixelRatioF()));
+  icon->setPixmap(Pictures::load(QStringLiteral("icon"), icon->devicePixelRatioF()));
 
   // The bold captions are read as they stand; each value beside one names its
   // caption too, so that it makes sense when a screen reader reaches it alone.
@@ -81,18 +83,20 @@ TInfo::TInfo(QWidget* parent)
   textLabel(panel, "LizenzText2", 98, 137, QStringLiteral("Freie Software ohne Gewähr"), false)
       ->setAccessibleName(QStringLiteral("Lizenz: Freie Software ohne Gewähr"));
 
-  okButton_ = new quivalo::ui::PictureButton(QStringLiteral("&OK"), okPicture(), this);
+  okButton_ = new PictureButton(QStringLiteral("&OK"), okPicture(), this);
   okButton_->setObjectName(QStringLiteral("OKButton"));
   okButton_->setAccessibleName(QStringLiteral("OK"));
   okButton_->setAccessibleDescription(QStringLiteral("Schließt die Info"));
   okButton_->setGeometry(104, 175, 89, 25);
-  okButton_->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+  okButton_->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
   okButton_->setDefault(true);
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TInfo::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  quivalo::ui::centreOnScreen(*this);
+  centreOnScreen(*this);
   okButton_->setFocus();
 }
+
+}  // namespace quivalo::ui

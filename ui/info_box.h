@@ -8,6 +8,8 @@
 
 class QPushButton;
 
+namespace quivalo::ui {
+
 class TInfo final : public QDialog {
   Q_OBJECT
 
@@ -25,3 +27,5 @@ class TInfo final : public QDialog {
  private:
   QPushButton* okButton_ = nullptr;
 };
+
+}  // namespace quivalo::ui

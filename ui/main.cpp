@@ -12,8 +12,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   quivalo::ui::installGermanTranslation(app);
 
-  TMain main;
-  TInfo info(&main);
+  quivalo::ui::TMain main;
+  quivalo::ui::TInfo info(&main);
   main.setInfoBox(&info);
   QApplication::setWindowIcon(main.windowIcon());
 

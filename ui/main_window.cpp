@@ -15,14 +15,10 @@
 #include "ui/cell_widget.h"
 #include "ui/fonts.h"
 #include "ui/frames.h"
-#include "ui/help_viewer.h"
 #include "ui/info_box.h"
 #include "ui/qt_util.h"
 
-using quivalo::Colour;
-using quivalo::Image;
-using quivalo::TimerId;
-using quivalo::ui::CellWidget;
+namespace quivalo::ui {
 
 namespace {
 
@@ -38,13 +34,13 @@ QLabel* fixedLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignm
 
 }  // namespace
 
-TMain::TMain(QWidget* parent, quivalo::HelpViewer* help, quivalo::Clock* clock)
+TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
     : QMainWindow(parent),
       timers_(this),
       dialog_(this, [this] { mirror(); }),
-      ownHelp_(help != nullptr ? nullptr : quivalo::ui::makeHelpViewer(this)),
-      help_(help != nullptr ? *help : *ownHelp_),
-      game_(quivalo::Platform{clock != nullptr ? *clock : systemClock_, timers_, dialog_, help_}) {
+      ownHelp_(this),
+      game_(Platform{clock != nullptr ? *clock : systemClock_, timers_, dialog_,
+                     help != nullptr ? *help : ownHelp_}) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Quivalo !!!"));
   // Read out as the program's name rather than with three exclamation marks.
@@ -60,7 +56,7 @@ TMain::TMain(QWidget* parent, quivalo::HelpViewer* help, quivalo::Clock* clock)
   // moves and stretches nothing.
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("Client"));
-  client_->setFont(quivalo::ui::pixelFont(QStringLiteral("MS Sans Serif"), 11));
+  client_->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
   client_->setBackgroundRole(QPalette::Base);
   client_->setAutoFillBackground(true);
   setCentralWidget(client_);
@@ -77,15 +73,15 @@ TMain::TMain(QWidget* parent, quivalo::HelpViewer* help, quivalo::Clock* clock)
 }
 
 TMain::~TMain() {
-  for (int i = 0; i < quivalo::kTimerCount; ++i) {
-    timers_[TimerId(i)].timer()->stop();
+  for (TimerId t : kTimers) {
+    timers_.stop(t);
   }
 }
 
 void TMain::buildBoard() {
-  keyFrame_ = new quivalo::ui::KeyFrame(client_);
+  keyFrame_ = new KeyFrame(client_);
   keyFrame_->setObjectName(QStringLiteral("KeyFrame"));
-  const auto& cells = quivalo::boardCells();
+  const auto& cells = boardCells();
   for (std::size_t i = 0; i < cells.size(); ++i) {
     auto* cell = new CellWidget(cells[i], pictures_, client_);
     cells_[i] = cell;
@@ -95,17 +91,17 @@ void TMain::buildBoard() {
 }
 
 void TMain::buildColumn() {
-  auto* bevel = new quivalo::ui::LeftLineBevel(client_);
+  auto* bevel = new LeftLineBevel(client_);
   bevel->setObjectName(QStringLiteral("Bevel1"));
   bevel->setGeometry(368, 8, 9, 348);
 
   farbLabel_ =
       fixedLabel(client_, "FarbLabel", {384, 64, 113, 31}, Qt::AlignHCenter | Qt::AlignTop);
-  farbLabel_->setFont(quivalo::ui::pixelFont(QStringLiteral("Times New Roman"), 27, true));
+  farbLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 27, true));
 
   QLabel* label1 =
       fixedLabel(client_, "Label1", {384, 96, 113, 19}, Qt::AlignHCenter | Qt::AlignTop);
-  label1->setFont(quivalo::ui::pixelFont(QStringLiteral("Times New Roman"), 16));
+  label1->setFont(pixelFont(QStringLiteral("Times New Roman"), 16));
   label1->setText(QStringLiteral("ist an der Reihe!"));
 
   wuerfel_ = new QPushButton(QStringLiteral("&Würfeln"), client_);
@@ -115,7 +111,7 @@ void TMain::buildColumn() {
   wuerfel_->setGeometry(384, 136, 113, 25);
   connect(wuerfel_, &QPushButton::clicked, this, &TMain::WuerfelClick);
 
-  auto* dice = new quivalo::ui::RaisedPanel(client_);
+  auto* dice = new RaisedPanel(client_);
   dice->setObjectName(QStringLiteral("Dice"));
   dice->setGeometry(408, 176, 65, 65);
   dice_ = dice;
@@ -165,7 +161,11 @@ void TMain::buildMenus() {
   auto item = [this](QMenu* m, const char* name, const QString& caption, auto handler) {
     QAction* a = m->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
-    connect(a, &QAction::triggered, this, handler);
+    if constexpr (std::is_same_v<decltype(handler), void (TurnCycle::*)()>) {
+      connect(a, &QAction::triggered, this, [this, handler] { forward(handler); });
+    } else {
+      connect(a, &QAction::triggered, this, handler);
+    }
     return a;
   };
   auto separator = [](QMenu* m, const char* name) {
@@ -173,44 +173,41 @@ void TMain::buildMenus() {
   };
 
   QMenu* spiel = menu("Spiel1", QStringLiteral("&Spiel"));
-  item(spiel, "Neu1", QStringLiteral("&Neu"), &TMain::Neu1Click)
+  item(spiel, "Neu1", QStringLiteral("&Neu"), &TurnCycle::Neu1Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   separator(spiel, "N1");
   item(spiel, "Beenden1", QStringLiteral("&Beenden"), &TMain::Beenden1Click)
       ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
   QMenu* optionen = menu("Optionen1", QStringLiteral("&Optionen"));
-  for (Colour c : quivalo::kColours) {
-    const auto i = static_cast<std::size_t>(quivalo::index(c));
-    const QByteArray name = "SpielerMenu" + QByteArray::number(quivalo::index(c) + 1);
+  for (Colour c : kColours) {
     QAction* a = optionen->addAction(QString());
-    a->setObjectName(QString::fromLatin1(name));
+    a->setObjectName(QStringLiteral("SpielerMenu%1").arg(playerNumber(c)));
     a->setCheckable(true);
     connect(a, &QAction::triggered, this, [this, c] { SpielerMenuClick(c); });
-    spielerMenu_[i] = a;
+    spielerMenu_[c] = a;
   }
   separator(optionen, "N3");
-  leicht1_ = item(optionen, "leicht1", QStringLiteral("leicht"), &TMain::leicht1Click);
-  schwer1_ = item(optionen, "schwer1", QStringLiteral("schwer"), &TMain::schwer1Click);
+  leicht1_ = item(optionen, "leicht1", QStringLiteral("leicht"), &TurnCycle::leicht1Click);
+  schwer1_ = item(optionen, "schwer1", QStringLiteral("schwer"), &TurnCycle::schwer1Click);
   leicht1_->setCheckable(true);
   schwer1_->setCheckable(true);
 
   QMenu* hilfe = menu("Hilfe1", QStringLiteral("&Hilfe"));
-  item(hilfe, "Inhalt1", QStringLiteral("&Inhalt"), &TMain::Inhalt1Click);
-  item(hilfe, "Suchen1", QStringLiteral("&Suchen..."), &TMain::Suchen1Click);
-  item(hilfe, "Hilfebenutzen1", QStringLiteral("&Hilfe benutzen"), &TMain::Hilfebenutzen1Click);
+  item(hilfe, "Inhalt1", QStringLiteral("&Inhalt"), &TurnCycle::Inhalt1Click);
+  item(hilfe, "Suchen1", QStringLiteral("&Suchen..."), &TurnCycle::Suchen1Click);
+  item(hilfe, "Hilfebenutzen1", QStringLiteral("&Hilfe benutzen"), &TurnCycle::Hilfebenutzen1Click);
   separator(hilfe, "N2");
   item(hilfe, "Info1", QStringLiteral("In&fo..."), &TMain::Info1Click);
   // F1 opens the contents too: a window shortcut, so that no menu caption changes.
   auto* contents = new QShortcut(QKeySequence::HelpContents, this);
   contents->setObjectName(QStringLiteral("HelpContentsShortcut"));
-  connect(contents, &QShortcut::activated, this, &TMain::Inhalt1Click);
+  connect(contents, &QShortcut::activated, this, [this] { forward(&TurnCycle::Inhalt1Click); });
 }
 
 void TMain::connectTimers() {
-  for (int i = 0; i < quivalo::kTimerCount; ++i) {
-    const TimerId id{static_cast<std::uint8_t>(i)};
-    connect(timers_[id].timer(), &QTimer::timeout, this, [this, id] { timerFired(id); });
+  for (TimerId id : kTimers) {
+    connect(timers_[id], &QTimer::timeout, this, [this, id] { timerFired(id); });
   }
 }
 
@@ -223,12 +220,12 @@ QRect TMain::imageRect(const QString& name) const {
 }
 
 CellWidget* TMain::cellOf(const QString& name) const {
-  const std::optional<Image> image = quivalo::imageByName(name.toStdString());
-  if (!image || quivalo::index(*image) >= quivalo::kBoardImageCount) {
+  const std::optional<Image> image = imageByName(name.toStdString());
+  if (!image || index(*image) >= kBoardImageCount) {
     return nullptr;
   }
   for (CellWidget* cell : cells_) {
-    for (Image i : quivalo::stackOf(cell->cell())) {
+    for (Image i : stackOf(cell->cell())) {
       if (i == *image) {
         return cell;
       }
@@ -238,41 +235,50 @@ CellWidget* TMain::cellOf(const QString& name) const {
 }
 
 void TMain::mirror() {
-  const quivalo::State& s = game_.state();
   const bool all = !mirrored_.has_value();
   if (all) {
     mirrored_.emplace();
   }
-  Mirrored& m = *mirrored_;
+  mirrorBoard(all, *mirrored_);
+  mirrorColumn(all, *mirrored_);
+  mirrorMenus(all, *mirrored_);
+  mirrorKeyCell();
+}
 
-  if (all || s.shown != m.shown) {
-    for (CellWidget* cell : cells_) {
-      cell->setTopImage(quivalo::topmostShown(s, cell->cell()));
-    }
-    int dieFace = 0;
-    for (int n = 1; n <= 6; ++n) {
-      QLabel* face = zahl_[static_cast<std::size_t>(n - 1)];
-      const bool on = s.isShown(quivalo::Zahl(n));
-      if (face->isVisibleTo(face->parentWidget()) != on) {
-        face->setVisible(on);
-      }
-      if (on && dieFace == 0) {
-        dieFace = n;
-      }
-    }
-    if (all || dieFace != m.dieFace) {
-      dice_->setAccessibleName(dieFace == 0 ? QStringLiteral("Würfel: kein Wurf")
-                                            : QStringLiteral("Würfel: %1").arg(dieFace));
-      m.dieFace = dieFace;
-    }
-    m.shown = s.shown;
+// The cells and the die face.
+void TMain::mirrorBoard(bool all, Mirrored& m) {
+  const State& s = game_.state();
+  if (!all && s.shown == m.shown) {
+    return;
   }
+  for (CellWidget* cell : cells_) {
+    cell->setTopImage(topmostShown(s, cell->cell()));
+  }
+  int dieFace = 0;
+  for (int n = 1; n <= 6; ++n) {
+    QLabel* face = zahl_[static_cast<std::size_t>(n - 1)];
+    const bool on = s.isShown(Zahl(n));
+    if (face->isVisibleTo(face->parentWidget()) != on) {
+      face->setVisible(on);
+    }
+    if (on && dieFace == 0) {
+      dieFace = n;
+    }
+  }
+  if (all || dieFace != m.dieFace) {
+    dice_->setAccessibleName(dieFace == 0 ? QStringLiteral("Würfel: kein Wurf")
+                                          : QStringLiteral("Würfel: %1").arg(dieFace));
+    m.dieFace = dieFace;
+  }
+  m.shown = s.shown;
+}
 
+// The buttons, the colour to move and the remark line.
+void TMain::mirrorColumn(bool all, Mirrored& m) {
+  const State& s = game_.state();
   // Enable before disabling, so that the keyboard focus moves on to the
   // button that has just become usable.
-  const bool buttonsChanged =
-      all || s.WuerfelEnabled != m.wuerfelEnabled || s.KannNichtBtnEnabled != m.kannNichtEnabled;
-  if (buttonsChanged) {
+  if (all || s.WuerfelEnabled != m.wuerfelEnabled || s.KannNichtBtnEnabled != m.kannNichtEnabled) {
     for (bool enable : {true, false}) {
       if (s.WuerfelEnabled == enable) {
         wuerfel_->setEnabled(enable);
@@ -286,7 +292,7 @@ void TMain::mirror() {
   }
 
   if (all || s.FarbLabel != m.farbLabel) {
-    const QString colour = quivalo::ui::toQString(s.FarbLabel);
+    const QString colour = toQString(s.FarbLabel);
     const QString name = colour.isEmpty() ? QString() : QStringLiteral("Am Zug: ") + colour;
     // A label sends a name change with a new text only while it has no
     // accessible name of its own: set the non-empty one of the two first,
@@ -301,20 +307,24 @@ void TMain::mirror() {
     m.farbLabel = s.FarbLabel;
   }
   if (all || s.Bemerkung != m.bemerkung) {
-    bemerkung_->setText(quivalo::ui::toQString(s.Bemerkung));
+    bemerkung_->setText(toQString(s.Bemerkung));
     m.bemerkung = s.Bemerkung;
   }
+}
 
-  // A checkable action toggles its own mark when chosen: the state's mark is
-  // compared with the action's, not with the last mirror.
-  for (std::size_t i = 0; i < 4; ++i) {
-    const quivalo::MenuItem& item = s.SpielerMenu[i];
-    if (spielerMenu_[i]->isChecked() != item.Checked) {
-      spielerMenu_[i]->setChecked(item.Checked);
+// The player items and the strength marks. A checkable action toggles its
+// own mark when chosen: the state's mark is compared with the action's, not
+// with the last mirror.
+void TMain::mirrorMenus(bool all, Mirrored& m) {
+  const State& s = game_.state();
+  for (Colour c : kColours) {
+    const MenuItem& item = s.SpielerMenu[c];
+    if (spielerMenu_[c]->isChecked() != item.Checked) {
+      spielerMenu_[c]->setChecked(item.Checked);
     }
-    if (all || item.Caption != m.spielerCaption[i]) {
-      spielerMenu_[i]->setText(quivalo::ui::toQString(item.Caption));
-      m.spielerCaption[i] = item.Caption;
+    if (all || item.Caption != m.spielerCaption[c]) {
+      spielerMenu_[c]->setText(toQString(item.Caption));
+      m.spielerCaption[c] = item.Caption;
     }
   }
   if (leicht1_->isChecked() != s.leicht1.Checked) {
@@ -323,10 +333,13 @@ void TMain::mirror() {
   if (schwer1_->isChecked() != s.schwer1.Checked) {
     schwer1_->setChecked(s.schwer1.Checked);
   }
+}
 
-  // The highlight lasts while its cell would still move a piece with this roll.
+// The highlight lasts while its cell would still move a piece with this roll.
+void TMain::mirrorKeyCell() {
+  const State& s = game_.state();
   if (keyCell_ >= 0 &&
-      !(quivalo::ui::MoveFinder::personRollWaits(s) &&
+      !(MoveFinder::personRollWaits(s) &&
         moveFinder_.wouldMove(s, cells_[static_cast<std::size_t>(keyCell_)]->cell()))) {
     hideKeyCell();
   }
@@ -376,8 +389,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 // the highlight, or do nothing when no piece can move. At other times they
 // do what they always did.
 bool TMain::stepKeyCell(int step) {
-  const quivalo::State& s = game_.state();
-  if (!quivalo::ui::MoveFinder::personRollWaits(s)) {
+  const State& s = game_.state();
+  if (!MoveFinder::personRollWaits(s)) {
     return false;
   }
   const std::vector<int> movable = moveFinder_.movableCells(s);
@@ -440,8 +453,9 @@ void TMain::KannNichtBtnClick() {
   mirror();
 }
 
-void TMain::Neu1Click() {
-  game_.Neu1Click();
+void TMain::forward(void (TurnCycle::*handler)()) {
+  TurnCycle& cycle = game_;
+  (cycle.*handler)();
   mirror();
 }
 
@@ -456,31 +470,6 @@ void TMain::SpielerMenuClick(Colour colour) {
   mirror();
 }
 
-void TMain::leicht1Click() {
-  game_.leicht1Click();
-  mirror();
-}
-
-void TMain::schwer1Click() {
-  game_.schwer1Click();
-  mirror();
-}
-
-void TMain::Inhalt1Click() {
-  game_.Inhalt1Click();
-  mirror();
-}
-
-void TMain::Suchen1Click() {
-  game_.Suchen1Click();
-  mirror();
-}
-
-void TMain::Hilfebenutzen1Click() {
-  game_.Hilfebenutzen1Click();
-  mirror();
-}
-
 void TMain::Info1Click() {
   if (info_) {
     info_->exec();
@@ -489,8 +478,8 @@ void TMain::Info1Click() {
 }
 
 void TMain::cellClicked(const CellWidget& cell) {
-  if (const std::optional<Image> top = quivalo::topmostShown(game_.state(), cell.cell());
-      top && quivalo::Moves::clickable(*top)) {
+  if (const std::optional<Image> top = topmostShown(game_.state(), cell.cell());
+      top && Moves::clickable(*top)) {
     game_.click(*top);
   }
   mirror();
@@ -500,3 +489,5 @@ void TMain::timerFired(TimerId id) {
   game_.onTimer(id);
   mirror();
 }
+
+}  // namespace quivalo::ui

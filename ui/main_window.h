@@ -9,12 +9,12 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "board/geometry.h"
 #include "computer/game.h"
+#include "ui/help/qt_help_viewer.h"
 #include "ui/info_box.h"
 #include "ui/move_finder.h"
 #include "ui/pictures.h"
@@ -25,9 +25,20 @@ class QLabel;
 class QPushButton;
 
 namespace quivalo::ui {
+
 class CellWidget;
 class KeyFrame;
-}  // namespace quivalo::ui
+
+// What the widgets showed after the last mirror.
+struct Mirrored {
+  std::array<bool, kImageCount> shown{};
+  int dieFace = 0;  // pips of the face shown, 0 for none
+  bool wuerfelEnabled = false;
+  bool kannNichtEnabled = false;
+  std::string farbLabel;
+  std::string bemerkung;
+  ByColour<std::string> spielerCaption;
+};
 
 class TMain final : public QMainWindow {
   Q_OBJECT
@@ -43,12 +54,11 @@ class TMain final : public QMainWindow {
   // `help` serves the help menu; when null, the window makes its own viewer.
   // `clock` gives the time of day the die and the remarks are drawn from;
   // when null, the system clock.
-  explicit TMain(QWidget* parent = nullptr, quivalo::HelpViewer* help = nullptr,
-                 quivalo::Clock* clock = nullptr);
+  explicit TMain(QWidget* parent = nullptr, HelpViewer* help = nullptr, Clock* clock = nullptr);
   ~TMain() override;
 
   // The game, for tests and tools that set up a position through its state.
-  quivalo::Game& game() { return game_; }
+  Game& game() { return game_; }
   // The about box that "In&fo..." shows.
   void setInfoBox(TInfo* info) { info_ = info; }
   // The widget that stands for the client area; every position of the
@@ -58,9 +68,9 @@ class TMain final : public QMainWindow {
   // the client area; null if there is no such board image.
   QRect imageRect(const QString& name) const;
   // The cell widget that holds the board image of that name, if any.
-  quivalo::ui::CellWidget* cellOf(const QString& name) const;
+  CellWidget* cellOf(const QString& name) const;
   // One of the eight timers.
-  quivalo::ui::ConventionTimer& timer(quivalo::TimerId id) { return timers_[id]; }
+  QTimer* timer(TimerId id) const { return timers_[id]; }
 
   // Brings the widgets in line with the game's state, touching only what
   // changed since the last call.
@@ -76,20 +86,23 @@ class TMain final : public QMainWindow {
   void buildMenus();
   void connectTimers();
 
-  // Handlers: each forwards to the game and mirrors.
+  // The parts of mirror(); `all` mirrors everything, as the first time.
+  void mirrorBoard(bool all, Mirrored& m);
+  void mirrorColumn(bool all, Mirrored& m);
+  void mirrorMenus(bool all, Mirrored& m);
+  void mirrorKeyCell();
+
+  // Runs a handler of the game's turn cycle (new game, settings, help
+  // requests) and mirrors.
+  void forward(void (TurnCycle::*handler)());
+  // The handlers with something to do besides forwarding.
   void WuerfelClick();
   void KannNichtBtnClick();
-  void Neu1Click();
   void Beenden1Click();
-  void SpielerMenuClick(quivalo::Colour colour);
-  void leicht1Click();
-  void schwer1Click();
-  void Inhalt1Click();
-  void Suchen1Click();
-  void Hilfebenutzen1Click();
+  void SpielerMenuClick(Colour colour);
   void Info1Click();
-  void cellClicked(const quivalo::ui::CellWidget& cell);
-  void timerFired(quivalo::TimerId id);
+  void cellClicked(const CellWidget& cell);
+  void timerFired(TimerId id);
 
   // Keyboard play of a person's pieces: the arrow keys move a highlight
   // through the cells whose click would move a piece, Enter or Space clicks
@@ -101,39 +114,30 @@ class TMain final : public QMainWindow {
   void hideKeyCell();
 
   // The seams come first: the game's constructor already sets timers.
-  quivalo::ui::SystemClock systemClock_;
-  quivalo::ui::QtTimers timers_;
-  quivalo::ui::MessageBoxDialog dialog_;
-  std::unique_ptr<quivalo::HelpViewer> ownHelp_;
-  quivalo::HelpViewer& help_;
-  quivalo::Game game_;
+  SystemClock systemClock_;
+  QtTimers timers_;
+  MessageBoxDialog dialog_;
+  QtHelpViewer ownHelp_;
+  Game game_;
 
-  quivalo::ui::Pictures pictures_;
+  Pictures pictures_;
   QWidget* client_ = nullptr;
-  std::array<quivalo::ui::CellWidget*, quivalo::kCellCount> cells_{};
+  std::array<CellWidget*, kCellCount> cells_{};
   QWidget* dice_ = nullptr;
   std::array<QLabel*, 6> zahl_{};
   QLabel* farbLabel_ = nullptr;
   QLabel* bemerkung_ = nullptr;
   QPushButton* wuerfel_ = nullptr;
   QPushButton* kannNicht_ = nullptr;
-  std::array<QAction*, 4> spielerMenu_{};
+  ByColour<QAction*> spielerMenu_{};
   QAction* leicht1_ = nullptr;
   QAction* schwer1_ = nullptr;
   QPointer<TInfo> info_;
-  quivalo::ui::MoveFinder moveFinder_;
+  MoveFinder moveFinder_;
   int keyCell_ = -1;  // index of the highlighted cell, -1 for none
-  quivalo::ui::KeyFrame* keyFrame_ = nullptr;
+  KeyFrame* keyFrame_ = nullptr;
 
-  // What the widgets showed after the last mirror.
-  struct Mirrored {
-    std::array<bool, quivalo::kImageCount> shown{};
-    int dieFace = 0;  // pips of the face shown, 0 for none
-    bool wuerfelEnabled = false;
-    bool kannNichtEnabled = false;
-    std::string farbLabel;
-    std::string bemerkung;
-    std::array<std::string, 4> spielerCaption;
-  };
   std::optional<Mirrored> mirrored_;
 };
+
+}  // namespace quivalo::ui

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "board/path.h"
+
 namespace quivalo::ui {
 
 namespace {
@@ -13,7 +15,7 @@ int placeOnTheWay(const BoardCell& cell, Colour c) {
     case CellKind::House:
       return cell.number;
     case CellKind::Track:
-      return 10 + (cell.number - info(c).start + 40) % 40;
+      return 10 + pathPosition(c, cell.number);
     case CellKind::Goal:
       break;
   }

@@ -9,7 +9,7 @@ namespace quivalo::ui {
 
 namespace {
 
-constexpr std::array<const char*, 4> kColourFile{"blau", "rot", "gelb", "green"};
+constexpr ByColour<const char*> kColourFile{{"blau", "rot", "gelb", "green"}};
 
 QString resource(const QString& name) {
   return QStringLiteral(":/pictures/") + name + QStringLiteral(".png");
@@ -17,16 +17,8 @@ QString resource(const QString& name) {
 
 }  // namespace
 
-void loadPictureResources() {
-  static const bool loaded = [] {
-    initAssets();
-    return true;
-  }();
-  (void)loaded;
-}
-
 QPixmap Pictures::load(const QString& name, qreal devicePixelRatio) {
-  loadPictureResources();
+  initAssets();
   if (devicePixelRatio >= 2) {
     QPixmap twice(resource(name + QStringLiteral("@2x")));
     if (!twice.isNull()) {
@@ -61,7 +53,7 @@ Pictures::Sizes Pictures::loadBoard(const QString& name) {
 
 Pictures::Pictures() {
   feld_ = loadBoard(QStringLiteral("feld"));
-  for (std::size_t c = 0; c < 4; ++c) {
+  for (Colour c : kColours) {
     const QString colour = QString::fromLatin1(kColourFile[c]);
     stein_[c] = loadBoard(QStringLiteral("stein_") + colour);
     leer_[c] = loadBoard(QStringLiteral("leer_") + colour);
@@ -80,7 +72,7 @@ Pictures::Pictures() {
 
 const QPixmap& Pictures::board(Image image, qreal devicePixelRatio) const {
   const ImageParts parts = partsOf(image);
-  const auto c = static_cast<std::size_t>(index(parts.colour));
+  const Colour c = parts.colour;
   switch (parts.kind) {
     case ImageKind::Feld:
       return feld_.at(devicePixelRatio);

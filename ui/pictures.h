@@ -42,14 +42,11 @@ class Pictures {
 
   // Feld, then per colour: piece, empty slot, full slot.
   Sizes feld_;
-  std::array<Sizes, 4> stein_;
-  std::array<Sizes, 4> leer_;
-  std::array<Sizes, 4> voll_;
+  ByColour<Sizes> stein_;
+  ByColour<Sizes> leer_;
+  ByColour<Sizes> voll_;
   std::array<Sizes, 6> zahl_;
   QIcon icon_;
 };
-
-// Makes the compiled-in pictures available; safe to call more than once.
-void loadPictureResources();
 
 }  // namespace quivalo::ui

@@ -32,35 +32,20 @@ std::uint32_t SystemClock::msSinceMidnightUtc() {
   return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
-ConventionTimer::ConventionTimer(QObject* parent, const QString& name)
-    : timer_(new QTimer(parent)) {
-  timer_->setObjectName(name);
-  timer_->setTimerType(Qt::PreciseTimer);
-}
-
-void ConventionTimer::setInterval(std::uint32_t ms) {
-  if (ms == interval_) {
-    return;
-  }
-  interval_ = ms;
-  if (ms == 0) {
-    timer_->stop();
-  } else {
-    timer_->start(static_cast<int>(ms));
-  }
-}
-
 QtTimers::QtTimers(QObject* parent) {
-  for (int i = 0; i < kTimerCount; ++i) {
-    const std::string_view name = timerName(TimerId(i));
-    timers_[at(TimerId(i))] = std::make_unique<ConventionTimer>(
-        parent, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  for (TimerId t : kTimers) {
+    QTimer*& timer = timers_[at(t)];
+    timer = new QTimer(parent);
+    timer->setObjectName(toQString(timerName(t)));
+    timer->setTimerType(Qt::PreciseTimer);
   }
 }
 
-void QtTimers::setInterval(TimerId timer, std::uint32_t ms) { (*this)[timer].setInterval(ms); }
+void QtTimers::start(TimerId timer, std::uint32_t ms) {
+  (*this)[timer]->start(static_cast<int>(ms));
+}
 
-ConventionTimer& QtTimers::operator[](TimerId timer) { return *timers_[at(timer)]; }
+void QtTimers::stop(TimerId timer) { (*this)[timer]->stop(); }
 
 MessageBoxDialog::MessageBoxDialog(QWidget* parent, std::function<void()> beforeShow)
     : parent_(parent), beforeShow_(std::move(beforeShow)) {}

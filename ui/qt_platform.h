@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of the seams the rules reach the world through: the system
-// clock, eight timers under the rules' timer convention, and the modal
-// information box.
+// clock, the eight timers and the modal information box.
 #pragma once
 
 #include <QString>
@@ -9,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 #include "game/platform.h"
 
@@ -23,36 +21,21 @@ class SystemClock final : public Clock {
   std::uint32_t msSinceMidnightUtc() override;
 };
 
-// One QTimer that follows the rules' convention, which a bare QTimer does not:
-// the interval it already has leaves it running undisturbed, 0 stops it, and
-// any other value starts a fresh period.
-class ConventionTimer {
- public:
-  // The QTimer becomes a child of `parent`, named `name`, with precise timing.
-  ConventionTimer(QObject* parent, const QString& name);
-  ConventionTimer(const ConventionTimer&) = delete;
-  ConventionTimer& operator=(const ConventionTimer&) = delete;
-
-  void setInterval(std::uint32_t ms);
-  // The interval last set; 0 while stopped.
-  std::uint32_t interval() const { return interval_; }
-  QTimer* timer() const { return timer_; }
-
- private:
-  QTimer* timer_;
-  std::uint32_t interval_ = 0;
-};
-
-// The game's eight timers, named as the rules name them ("Timer1", "BlauTimer").
+// The game's eight timers as QTimers, named as the rules name them
+// ("Timer1", "BlauTimer"), with precise timing. The rules keep the timer
+// convention and say only when to start afresh or stop, which is all a
+// QTimer does well: its setInterval restarts a running timer even with the
+// same interval, and a 0 makes it fire continuously.
 class QtTimers final : public Timers {
  public:
   explicit QtTimers(QObject* parent);
 
-  void setInterval(TimerId timer, std::uint32_t ms) override;
-  ConventionTimer& operator[](TimerId timer);
+  void start(TimerId timer, std::uint32_t ms) override;
+  void stop(TimerId timer) override;
+  QTimer* operator[](TimerId timer) const { return timers_[at(timer)]; }
 
  private:
-  std::array<std::unique_ptr<ConventionTimer>, kTimerCount> timers_;
+  std::array<QTimer*, kTimerCount> timers_{};
 };
 
 // The winner's congratulation: a modal information box with one OK button,

@@ -27,6 +27,9 @@
 #include "ui/main_window.h"
 #include "ui/translation.h"
 
+using quivalo::ui::TInfo;
+using quivalo::ui::TMain;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

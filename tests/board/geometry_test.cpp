@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <set>
+#include <map>
 
 #include "board/geometry.h"
 
@@ -9,21 +9,21 @@ namespace quivalo {
 namespace {
 
 TEST(Geometry, CellsFieldsAndPlaces) {
-  std::set<std::pair<int, int>> places;
+  std::map<std::pair<int, int>, BoardCell> at;
   for (const BoardCell& c : boardCells()) {
-    places.insert({c.column, c.row});
+    at.emplace(std::pair{c.column, c.row}, c);
   }
-  EXPECT_EQ(places.size(), 72u);
+  EXPECT_EQ(at.size(), 72u);
+  // Track field f is cell f - 1, and each field lies next to the one after it.
   for (int f = 1; f <= 40; ++f) {
-    const auto a = fieldPlace(f);
-    const auto b = fieldPlace(nextField(f));
-    EXPECT_EQ(std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]), 1) << f;
+    const BoardCell& a = boardCells()[static_cast<std::size_t>(f - 1)];
+    const BoardCell& b = boardCells()[static_cast<std::size_t>(nextField(f) - 1)];
+    EXPECT_TRUE(a.kind == CellKind::Track && a.number == f) << f;
+    EXPECT_EQ(std::abs(a.column - b.column) + std::abs(a.row - b.row), 1) << f;
   }
   // Field 1 lies at the bottom of column 4; the centre of the cross stays empty.
-  EXPECT_EQ(cellAt(4, 10)->number, 1);
-  EXPECT_EQ(cellAt(4, 10)->kind, CellKind::Track);
-  EXPECT_FALSE(cellAt(5, 5).has_value());
-  EXPECT_FALSE(cellAt(3, 3).has_value());
+  EXPECT_EQ(at.at({4, 10}).number, 1);
+  EXPECT_FALSE(at.contains({5, 5}) || at.contains({3, 3}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The turn cycle's three-roll rule, house tidying, a new game and the
-// deterministic host's timers. Worked stories of the turn
+// The turn cycle's three-roll rule, house tidying, a new game and the timer
+// convention. Worked stories of the turn
 // cycle, remarks and timers are golden scenarios (tests/tools/golden).
 #include <gtest/gtest.h>
 
@@ -66,26 +66,27 @@ TEST_F(GameTest, ANewGameShowsTheBoardOfAFreshStart) {
   EXPECT_EQ(s(), expected);
 }
 
-// The timer convention of the host: setting the running interval again
-// leaves the period undisturbed, a new one starts afresh, 0 stops; timers
-// due together fire in table order.
-TEST(VirtualHostTest, KeepsTheTimerConvention) {
+// The timer convention, kept by the turn cycle and carried out by the host:
+// setting the running interval again leaves the period undisturbed, a new
+// one starts afresh, 0 stops; timers due together fire in table order.
+TEST(TimerConvention, SameIntervalUndisturbedNewOneAfreshZeroStops) {
   struct Recorder : TimerTarget {
-    VirtualHost host{0, 0};
+    VirtualHost host;
     std::vector<std::pair<std::uint64_t, TimerId>> fired;
     void onTimer(TimerId t) override { fired.emplace_back(host.now(), t); }
   } r;
   r.host.setTarget(&r);
-  r.host.setInterval(TimerId::Timer1, 100);
+  TurnCycle cycle(r.host.platform());  // Timer2 and Timer3 at 200 ms, Timer4 at 1000 ms
+  cycle.setInterval(TimerId::Timer1, 100);
   r.host.advance(60);
-  r.host.setInterval(TimerId::Timer1, 100);
+  cycle.setInterval(TimerId::Timer1, 100);
   r.host.advance(70);
-  r.host.setInterval(TimerId::Timer1, 50);
+  cycle.setInterval(TimerId::Timer1, 50);
   for (TimerId t : {TimerId::GreenTimer, TimerId::Timer4, TimerId::BlauTimer, TimerId::Timer2}) {
-    r.host.setInterval(t, 50);
+    cycle.setInterval(t, 50);
   }
   r.host.advance(50);
-  r.host.setInterval(TimerId::Timer1, 0);
+  cycle.setInterval(TimerId::Timer1, 0);
   r.host.advance(60);
   using enum TimerId;
   EXPECT_EQ(r.fired, (std::vector<std::pair<std::uint64_t, TimerId>>{{100, Timer1},
@@ -94,6 +95,7 @@ TEST(VirtualHostTest, KeepsTheTimerConvention) {
                                                                      {180, Timer4},
                                                                      {180, BlauTimer},
                                                                      {180, GreenTimer},
+                                                                     {200, Timer3},
                                                                      {230, Timer2},
                                                                      {230, Timer4},
                                                                      {230, BlauTimer},

@@ -71,9 +71,9 @@ std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
   if (s.Augen != 0 && s.intervalOf(TimerId::Timer3) != 0 && s.intervalOf(TimerId::Timer1) == 0) {
     bad.push_back("a roll is pending but Timer1 is stopped");
   }
-  for (int t = 0; t < kTimerCount; ++t) {
-    if (host.interval(TimerId(t)) != s.intervalOf(TimerId(t))) {
-      bad.push_back(std::string(timerName(TimerId(t))) + " runs with another interval than set");
+  for (TimerId t : kTimers) {
+    if (host.interval(t) != s.intervalOf(t)) {
+      bad.push_back(std::string(timerName(t)) + " runs with another interval than set");
     }
   }
   const auto& said = host.dialogs();

@@ -7,15 +7,26 @@
 
 namespace quivalo::testing {
 
+namespace {
+
+std::function<std::uint64_t()> lateness(std::uint32_t maxJitterMs, std::uint64_t seed) {
+  if (maxJitterMs == 0) {
+    return {};
+  }
+  return [rng = Rng(seed), maxJitterMs]() mutable { return rng.below(maxJitterMs + 1ull); };
+}
+
+}  // namespace
+
 Driver::Driver(std::uint32_t maxJitterMs, std::uint64_t seed)
-    : host(maxJitterMs, seed), game(host.platform()), rng(seed ^ 0x5DEECE66Dull) {
+    : host(lateness(maxJitterMs, seed)), game(host.platform()), rng(seed ^ 0x5DEECE66Dull) {
   host.setTarget(this);
 }
 
 void Driver::setUp(unsigned persons, bool leicht, std::uint32_t timeOfDay, bool neu) {
-  for (int i = 0; i < 4; ++i) {
-    if (s().SpielerMenu[static_cast<std::size_t>(i)].Checked != (((persons >> i) & 1u) != 0)) {
-      apply(Action::Menu, 1 + i);
+  for (Colour c : kColours) {
+    if (s().SpielerMenu[c].Checked != (((persons >> index(c)) & 1u) != 0)) {
+      apply(Action::Menu, 1 + index(c));
     }
   }
   apply(Action::Menu, leicht ? 5 : 6);
@@ -32,8 +43,8 @@ void Driver::apply(Action a, int arg) {
   const auto n = static_cast<std::size_t>(arg);
   switch (a) {
     case Action::Timer:
-      if (s().intervalOf(TimerId(n % kTimerCount)) != 0) {
-        onTimer(TimerId(n % kTimerCount));  // as a busy event loop may order them
+      if (const TimerId t = kTimers[n % kTimers.size()]; s().intervalOf(t) != 0) {
+        onTimer(t);  // as a busy event loop may order them
       }
       return;
     case Action::Roll:
@@ -58,17 +69,21 @@ void Driver::apply(Action a, int arg) {
       if (auto top = topmostShown(s(), boardCells()[n % kCellCount])) game.click(*top);
       break;
     case Action::Menu: {
-      // The menu handlers belong to the turn cycle and are called on it:
-      // member pointers converted to the whole game trip the vptr sanitizer.
-      static constexpr std::array<void (TurnCycle::*)(), kMenu.size()> kHandlers{
-          &TurnCycle::Neu1Click,         &TurnCycle::SpielerMenu1Click,
-          &TurnCycle::SpielerMenu2Click, &TurnCycle::SpielerMenu3Click,
-          &TurnCycle::SpielerMenu4Click, &TurnCycle::leicht1Click,
-          &TurnCycle::schwer1Click,      &TurnCycle::Inhalt1Click,
-          &TurnCycle::Suchen1Click,      &TurnCycle::Hilfebenutzen1Click};
-      if (n % kMenu.size() == 0) dialogsAtNeu_ = host.dialogs().size();
-      TurnCycle& cycle = game;
-      (cycle.*kHandlers[n % kMenu.size()])();
+      const std::size_t item = n % kMenu.size();
+      if (item == 0) {
+        dialogsAtNeu_ = host.dialogs().size();
+        game.Neu1Click();
+      } else if (item <= 4) {
+        game.SpielerMenuClick(kColours[item - 1]);
+      } else {
+        // The other handlers belong to the turn cycle and are called on it:
+        // member pointers converted to the whole game trip the vptr sanitizer.
+        static constexpr std::array<void (TurnCycle::*)(), 5> kHandlers{
+            &TurnCycle::leicht1Click, &TurnCycle::schwer1Click, &TurnCycle::Inhalt1Click,
+            &TurnCycle::Suchen1Click, &TurnCycle::Hilfebenutzen1Click};
+        TurnCycle& cycle = game;
+        (cycle.*kHandlers[item - 5])();
+      }
       break;
     }
   }

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "computer/game.h"
-#include "game/random.h"
 #include "game/virtual_host.h"
 #include "support/check.h"
 
@@ -20,10 +19,18 @@ namespace quivalo::testing {
 
 inline constexpr std::uint64_t kNever = UINT64_MAX;
 
+// A fast, well-mixed generator (splitmix64) for the world around the game:
+// timer delays and the scripted person. The game's own die is `draw`.
 class Rng {
  public:
   explicit Rng(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t below(std::uint64_t n) { return splitmix64(state_) % n; }
+  std::uint64_t next() {
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
+  std::uint64_t below(std::uint64_t n) { return next() % n; }
   std::uint64_t between(std::uint64_t lo, std::uint64_t hi) { return lo + below(hi - lo + 1); }
   bool chance(std::uint64_t perMille) { return below(1000) < perMille; }
 
@@ -49,6 +56,7 @@ inline constexpr int kMoveImages = 47;  // four house slots, goal slots 1 to 3, 
 
 class Driver final : public TimerTarget {
  public:
+  // Every timer start and firing comes 0 to maxJitterMs late, drawn from `seed`.
   Driver(std::uint32_t maxJitterMs, std::uint64_t seed);
 
   const State& s() const { return game.state(); }

@@ -53,12 +53,12 @@ inline Colour colourOf(char letter) { return kColours[std::string_view("BRGN").f
 // first, so the rest stay packed as after tidying.
 inline void setUp(State& s, std::string_view words) {
   std::istringstream in{std::string(words)};
-  std::array<int, 4> out{};
-  std::array<bool, 4> houseGiven{};
+  ByColour<int> out{};
+  ByColour<bool> houseGiven{};
   for (std::string w; in >> w;) {
     const Colour c = colourOf(w[0]);
     if (w[1] == 'h') {
-      houseGiven[static_cast<std::size_t>(index(c))] = true;
+      houseGiven[c] = true;
       for (int k = 1; k <= 4; ++k) {
         const auto at = w.find(char('0' + k), 2);
         s.setShown(HausVoll(c, k), at != w.npos);
@@ -66,7 +66,7 @@ inline void setUp(State& s, std::string_view words) {
       }
       continue;
     }
-    ++out[static_cast<std::size_t>(index(c))];
+    ++out[c];
     if (w[1] == 'z') {
       const int k = std::stoi(w.substr(2));
       s.setShown(ZielVoll(c, k), true);
@@ -80,8 +80,7 @@ inline void setUp(State& s, std::string_view words) {
     }
   }
   for (Colour c : kColours) {
-    const auto i = static_cast<std::size_t>(index(c));
-    for (int n = 0; n < out[i] && !houseGiven[i]; ++n) {
+    for (int n = 0; n < out[c] && !houseGiven[c]; ++n) {
       const int k = info(c).fillOrder[static_cast<std::size_t>(3 - n)];
       s.setShown(HausVoll(c, k), false);
       s.setShown(HausLeer(c, k), true);

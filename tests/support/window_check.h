@@ -18,6 +18,9 @@
 
 namespace quivalo::testing {
 
+using ui::TInfo;
+using ui::TMain;
+
 // The part of that name and type below `parent`, or null.
 template <typename T = QWidget>
 T* named(const QObject& parent, const char* name) {
@@ -75,12 +78,12 @@ inline QString windowMismatch(TMain& w) {
     expect(a->isChecked() == item->Checked && a->text() == QString::fromStdString(item->Caption),
            QLatin1String(name));
   }
-  for (int t = 0; t < kTimerCount; ++t) {
-    const ui::ConventionTimer& timer = w.timer(TimerId(t));
-    const std::uint32_t set = s.intervalOf(TimerId(t));
-    expect(timer.interval() == set && timer.timer()->isActive() == (set != 0) &&
-               (set == 0 || timer.timer()->interval() == int(set)),
-           QString::fromStdString(std::string(timerName(TimerId(t)))));
+  for (TimerId t : kTimers) {
+    const QTimer* timer = w.timer(t);
+    const std::uint32_t set = s.intervalOf(t);
+    expect(timer->isActive() == (set != 0) && (set == 0 || timer->interval() == int(set)) &&
+               timer->timerType() == Qt::PreciseTimer,
+           QString::fromStdString(std::string(timerName(t))));
   }
   return out.join(QStringLiteral("; "));
 }

@@ -180,8 +180,8 @@ const std::vector<std::string>& dumpNames() {
     for (const std::string& item : items) {
       n.push_back(item);
     }
-    for (int t = 0; t < kTimerCount; ++t) {
-      n.emplace_back(timerName(TimerId(t)));
+    for (TimerId t : kTimers) {
+      n.emplace_back(timerName(t));
     }
     for (const char* last : {"Dialog", "Help", "Time", "Clock"}) {
       n.emplace_back(last);

@@ -21,6 +21,7 @@
 using namespace Qt::StringLiterals;
 using quivalo::HelpRequest;
 using quivalo::HelpWindow;
+using quivalo::ui::TMain;
 
 namespace {
 
@@ -157,7 +158,7 @@ class HelpTest : public QObject {
                qPrintable(to));
     }
     const QLocale german(QLocale::German);
-    const std::uint32_t noon = quivalo::msOfDay(12, 0, 0, 0);
+    const std::uint32_t noon = 12 * 60 * 60 * 1000;  // ms since midnight at noon
     QVERIFY(text.contains(u"um 12:00:00,000 Uhr UTC (t = %1) zeigt zum Beispiel eine %2."_s.arg(
         german.toString(noon), QString::number(die(noon)))));
     constexpr std::uint32_t kMsPerDay = 86'400'000;

@@ -195,7 +195,7 @@ void MonkeyTest::altWJustBeforeTheWinRollsNothingBehindTheMessage() {
   w.game().Neu1Click();
   setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4");
   w.mirror();
-  QTimer* winCheck = w.timer(TimerId::Timer3).timer();
+  QTimer* winCheck = w.timer(TimerId::Timer3);
   QTRY_VERIFY(winCheck->remainingTime() >= 0 && winCheck->remainingTime() < 60);
 
   const quint64 rolls = w.game().stats().rolls;

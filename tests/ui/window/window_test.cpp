@@ -340,29 +340,6 @@ class WindowTest : public QObject {
     QVERIFY(!named(w, "Wuerfel")->isEnabled() && !named<QTimer>(w, "Timer3")->isActive());
   }
 
-  // The same interval leaves a running period alone, a new one starts a fresh
-  // period, 0 stops, and a stopped timer starts with an interval: none of
-  // which a bare QTimer does. Long periods, so that a slow machine cannot let
-  // one run out between the readings.
-  void timersKeepTheConvention() {
-    QObject owner;
-    ui::QtTimers timers(&owner);
-    QTimer* t = timers[TimerId::GelbTimer].timer();
-    timers.setInterval(TimerId::GelbTimer, 4000);
-    QTest::qWait(300);
-    const int before = t->remainingTime();
-    timers.setInterval(TimerId::GelbTimer, 4000);
-    QVERIFY2(before <= 3700 && t->remainingTime() <= before && t->timerType() == Qt::PreciseTimer,
-             qPrintable(QString::number(before)));
-    timers.setInterval(TimerId::GelbTimer, 5000);
-    QVERIFY(t->remainingTime() > 4500);
-    timers.setInterval(TimerId::GelbTimer, 0);
-    QVERIFY(!t->isActive());
-    QSignalSpy fired(t, &QTimer::timeout);
-    timers.setInterval(TimerId::GelbTimer, 50);
-    QTRY_VERIFY(fired.count() >= 2);
-  }
-
   // Blau gives up its last roll; the roll ends, and Rot, played by the
   // computer, rolls 250 ms later.
   void computerRollsAQuarterSecondAfterTheRollEnds() {
@@ -375,9 +352,9 @@ class WindowTest : public QObject {
     clock.start();
     qint64 rollEnded = -1;
     qint64 computerRolled = -1;
-    connect(w.timer(TimerId::Timer1).timer(), &QTimer::timeout, this,
+    connect(w.timer(TimerId::Timer1), &QTimer::timeout, this,
             [&] { rollEnded = computerRolled < 0 ? clock.elapsed() : rollEnded; });
-    connect(w.timer(TimerId::RotTimer).timer(), &QTimer::timeout, this, [&] {
+    connect(w.timer(TimerId::RotTimer), &QTimer::timeout, this, [&] {
       if (computerRolled < 0 && w.game().stats().rolls == rolls + 1)
         computerRolled = clock.elapsed();
     });
