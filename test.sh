@@ -12,12 +12,13 @@ jobs=$(nproc)
 # Fast checks first. Formatting: every tracked C++ file as .clang-format says.
 echo "== format"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
-# Lint: the rules libraries with the checks of .clang-tidy, any finding fails.
+# Lint: the rules libraries and the window with the checks of .clang-tidy,
+# any finding fails.
 echo "== lint"
 cmake --preset debug >/dev/null
 # (clang-tidy counts the warnings it suppressed in system headers on stderr;
 # those count lines are dropped.)
-git ls-files -z 'game/*.cpp' 'board/*.cpp' 'computer/*.cpp' |
+git ls-files -z 'game/*.cpp' 'board/*.cpp' 'computer/*.cpp' 'ui/*.cpp' |
   xargs -0 -n 1 -P "$jobs" clang-tidy -p build/debug --quiet --warnings-as-errors='*' \
     --extra-arg=-Wno-unknown-warning-option 2> >(grep -v '^[0-9]* warnings\? generated\.$' >&2)
 

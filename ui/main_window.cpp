@@ -461,8 +461,7 @@ void TMain::forward(void (TurnCycle::*handler)()) {
 
 void TMain::Beenden1Click() {
   // A quit request in the event queue: the loop ends when it reaches it.
-  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                            Qt::QueuedConnection);
+  QMetaObject::invokeMethod(QCoreApplication::instance(), "quit", Qt::QueuedConnection);
 }
 
 void TMain::SpielerMenuClick(Colour colour) {

@@ -30,7 +30,7 @@ namespace quivalo {
 // The largest help file read. The shipped one is under 20 KB; the limit keeps
 // a damaged file from tying the window up (a single 64 KB word takes Qt about
 // a second to lay out, and the time grows with its square).
-inline constexpr qsizetype kMaxHelpFileBytes = 64 * 1024;
+inline constexpr qsizetype kMaxHelpFileBytes = qsizetype{64} * 1024;
 
 struct HelpTopic {
   QString title;
