@@ -2,11 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Counts the non-blank, non-comment lines of C++ (.cpp, .h) tracked in the
 # repository. Tests are everything that exists to check the program: all of
-# tests/ (unit and window tests, soak, fuzz targets, monkey and their support
-# library with the consistency check). Code is everything else (game, board,
-# computer, ui, tools, benchmarks). Prints both and tests per line of code.
+# tests/ (unit and window tests, soak, fuzz target, monkey, their support
+# library with the consistency check) and the scenario tool that runs the
+# golden scenarios, wherever it lives. Benchmarks (bench/) measure and are
+# counted on their own line. Code is everything else: the program and its
+# picture generator. Prints tests, code and tests per line of code, then the
+# benchmarks, and beside the C++ the lines of the golden scenarios and the
+# tables of worked examples, which are data.
 #
-#   scripts/count-lines.sh            totals and the ratio
+#   scripts/count-lines.sh            the totals
 #   scripts/count-lines.sh -v         also the count of each folder
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,10 +38,18 @@ count() {
 }
 
 files=$(git ls-files '*.cpp' '*.h')
-test_files=$(grep '^tests/' <<<"$files" || true)
-code_files=$(grep -v '^tests/' <<<"$files" || true)
+is_test='^(tests/|tools/scenario/)'
+test_files=$(grep -E "$is_test" <<<"$files" || true)
+bench_files=$(grep '^bench/' <<<"$files" || true)
+code_files=$(grep -Ev "$is_test|^bench/" <<<"$files" || true)
 tests=$(count $test_files)
 code=$(count $code_files)
+bench=$(count $bench_files)
+# Lines of data files that are neither blank nor a '#' comment.
+data() { git ls-files -z "$@" | xargs -0 -r cat | grep -cvE '^[[:space:]]*(#|$)' || true; }
+scenarios=$(data '*.scn')
+outputs=$(data '*.out' '*.err')
+tables=$(data 'tests/*.txt' ':!:*CMakeLists.txt' ':!:tests/fuzz/*')
 
 if [[ "${1:-}" == "-v" ]]; then
   for dir in $(sed 's|/[^/]*$||' <<<"$files" | sort -u); do
@@ -46,3 +58,6 @@ if [[ "${1:-}" == "-v" ]]; then
 fi
 printf 'tests %d, code %d, tests per line of code %s\n' "$tests" "$code" \
   "$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.2f", t / c }')"
+printf 'benchmarks %d\n' "$bench"
+printf 'data: golden scenarios %d lines of commands and %d of expected output, tables %d rows\n' \
+  "$scenarios" "$outputs" "$tables"

