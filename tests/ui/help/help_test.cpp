@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The help, offscreen: bad help files give a notice; only links between topics
-// are followed and Back returns; the search ignores umlauts; Esc closes; F1 in
-// the game asks for the contents; the shipped help's links and die figures.
+// The help, offscreen: bad help files give a notice, up to the size limit;
+// only links between topics are followed and Back returns; the search ignores
+// umlauts; Esc closes; F1 in the game asks for the contents; the shipped
+// help's links and die figures.
 #include <QDesktopServices>
 #include <QImage>
 #include <QLineEdit>
@@ -41,7 +42,8 @@ void click(QWidget* w, const QString& text) {
   QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(at).center());
 }
 
-int die(std::uint32_t t) { return int(quivalo::draw(t, 6)) + 1; }
+// The die as the help states it: ((t × 134775813 + 1) mod 2³²) × 6 / 2³², rounded down, plus 1.
+int die(std::uint32_t t) { return int((std::uint64_t{t * 134775813u + 1u} * 6) >> 32) + 1; }
 
 // Records every address handed to the desktop to open, and every help request.
 class Recorder : public QObject, public quivalo::HelpViewer {
@@ -68,7 +70,10 @@ class HelpTest : public QObject {
     QTest::newRow("no heading") << QByteArray("Text\n## Unterthema\n") << u"enthält kein Thema"_s;
     QTest::newRow("invalid UTF-8") << QByteArray("# T\nW\xfcrfel\n") << u"keine Textdatei"_s;
     QTest::newRow("binary") << QByteArray("# T\n\0\1\2\3\xe2\x82\xac", 11) << u"keine Textdatei"_s;
-    QTest::newRow("over the limit") << "# T\n" + QByteArray(65 * 1024, 'x') << u"zu groß"_s;
+    const QByteArray atLimit =
+        QByteArray("# Grenze\n").leftJustified(quivalo::kMaxHelpFileBytes, '\n');
+    QTest::newRow("exactly the limit") << atLimit << u"Grenze"_s;
+    QTest::newRow("one byte over") << atLimit + '\n' << u"zu groß"_s;
     // Just under the limit one word takes Qt long to lay out, but not for ever.
     QTest::newRow("very long line") << "# Lang\n" + QByteArray(60 * 1024, 'x') << u"Lang"_s;
   }
@@ -160,19 +165,28 @@ class HelpTest : public QObject {
     const std::uint32_t noon = quivalo::msOfDay(12, 0, 0, 0);
     QVERIFY(text.contains(u"um 12:00:00,000 Uhr UTC (t = %1) zeigt zum Beispiel eine %2."_s.arg(
         german.toString(noon), QString::number(die(noon)))));
+    // One pass over the day: each die once, kept for the rolls 250 to 254 ms
+    // later (the computer's); the game's own draw is compared now and then.
     constexpr std::uint32_t kMsPerDay = 86'400'000;
-    constexpr std::array<std::uint32_t, 5> kGaps{250, 251, 252, 253, 254};  // the computer's rolls
+    constexpr std::array<std::uint32_t, 5> kGaps{250, 251, 252, 253, 254};
     std::array<std::uint32_t, 6> faces{};
-    // For each gap: the next roll the same, one less (a 6 after a 1), another, across midnight.
+    // For each gap: the later roll the same, one less (a 6 after a 1), another, across midnight.
     std::array<std::array<std::uint32_t, 4>, kGaps.size()> next{};
-    for (std::uint32_t t = 0; t < kMsPerDay; ++t) {
-      const int a = die(t);
-      ++faces[std::size_t(a - 1)];
+    std::array<int, 256> recent{};  // die(t) at recent[t % 256]
+    int drawDiffers = 0;
+    for (std::uint32_t u = 0; u < kMsPerDay + kGaps.back(); ++u) {
+      std::uint32_t t = u % kMsPerDay;
+      const int b = die(t);
+      if (u < kMsPerDay) ++faces[std::size_t(b - 1)];
+      if (u % 997 == 0) drawDiffers += int(quivalo::draw(t, 6)) + 1 != b;
       for (std::size_t g = 0; g < kGaps.size(); ++g) {
-        const int b = die((t + kGaps[g]) % kMsPerDay);
-        ++next[g][b == a ? 0 : b == (a == 1 ? 6 : a - 1) ? 1 : t + kGaps[g] < kMsPerDay ? 2 : 3];
+        if (u < kGaps[g] || u - kGaps[g] >= kMsPerDay) continue;
+        const int a = recent[(u - kGaps[g]) % 256];
+        ++next[g][b == a ? 0 : b == (a == 1 ? 6 : a - 1) ? 1 : u < kMsPerDay ? 2 : 3];
       }
+      recent[u % 256] = b;
     }
+    QCOMPARE(drawDiffers, 0);
     const auto [fewest, most] = std::minmax_element(faces.begin(), faces.end());
     QVERIFY(text.contains(
         u"jede zwischen %1- und %2-mal"_s.arg(german.toString(*fewest), german.toString(*most))));
