@@ -229,8 +229,8 @@ class WindowTest : public QObject {
     TMain w;
     QVERIFY(showActive(w));
     scenes.at(u"winner"_s)(w);
-    const auto name = [&w](const char* object) {
-      return QAccessible::queryAccessibleInterface(named(w, object))->text(QAccessible::Name);
+    const auto name = [&w](const char* object, QAccessible::Text text = QAccessible::Name) {
+      return QAccessible::queryAccessibleInterface(named(w, object))->text(text);
     };
     QStringList names;
     for (const char* object :
@@ -239,11 +239,30 @@ class WindowTest : public QObject {
     QCOMPARE(names, QStringList({u"Feld 12: Rot"_s, u"Haus Blau, Platz 3: leer"_s,
                                  u"Haus Gelb, Platz 1: Gelb"_s, u"Ziel Gelb, Platz 2: Gelb"_s,
                                  u"Würfel: 6"_s, u"Am Zug: Gelb"_s}));
+    // A cell's tooltip is no description: an empty slot has none.
+    QCOMPARE(name("Feld12", QAccessible::Description) + u'|' +
+                 name("HausBlau3", QAccessible::Description),
+             u"Klick zieht diese Figur, wenn Rot gewürfelt hat und sie ziehen kann|"_s);
     clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center(), Qt::RightButton);
     QCOMPARE(name("HausGelb1"), u"Haus Gelb, Platz 1: Gelb"_s);
     clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center());
     QCOMPARE(name("HausGelb1") + u", "_s + name("Feld21"),
              u"Haus Gelb, Platz 1: leer, Feld 21: Gelb"_s);
+  }
+
+  // The mouse resting on a cell shows what a screen reader reads there; a
+  // tip that is showing follows the board.
+  void aCellSaysInATooltipWhatStandsOnIt() {
+    TMain w;
+    QVERIFY(showActive(w));
+    setUpRoll(w.game().state(), positions.front());  // Blau's 4 from 9 knocks out Rot on 13
+    w.mirror();
+    QWidget* cell = named(w, "Feld13");
+    QTest::mouseMove(cell, cell->rect().center());
+    QTRY_COMPARE(QToolTip::text(), u"Feld 13: Rot"_s);
+    w.game().click(Stein(Blau, 9));
+    w.mirror();
+    QCOMPARE(QToolTip::text(), u"Feld 13: Blau"_s);
   }
 
   void arrowsVisitTheMovableCellsAndEnterClicks_data() {
