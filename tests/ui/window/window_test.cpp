@@ -2,8 +2,8 @@
 // The real window, offscreen.
 //
 // Golden screenshots: the window at start, after a knock-out and with a full
-// goal lane, the six die faces, the open menus and the about box, compared
-// pixel for pixel with golden/NAME.png. On a difference the test writes
+// goal lane, the six die faces, the open menus, the keyboard's frame and the
+// about box, compared pixel for pixel with golden/NAME.png. On a difference the test writes
 // NAME.actual.png and NAME.diff.png (differing pixels red over a grey copy of
 // the render) into its working folder. After a wanted change of the look,
 // write new goldens with
@@ -27,6 +27,7 @@
 #include "support/position.h"
 #include "support/window_check.h"
 #include "ui/cell_widget.h"
+#include "ui/frames.h"
 #include "ui/info_box.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -97,15 +98,21 @@ QWidget* focused() { return QApplication::focusWidget(); }
 void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 
 // The cell the keyboard has chosen, by the name a screen reader reads: the
-// one cell with the highlight's colour in the gap just left of it, which must
-// hold the focus. Empty if no cell is framed and "Kann nicht" has the focus.
+// one cell with the frame's outer colour in the gap just left of it, which
+// must hold the focus. Empty if no cell is framed and "Kann nicht" has the
+// focus. The frame itself is no nameless object to a screen reader.
 QString chosen(TMain& w) {
   const QImage shown = w.client()->grab().toImage();
   std::vector<ui::CellWidget*> framed;
   for (auto* cell : w.client()->findChildren<ui::CellWidget*>())
-    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == w.palette().color(QPalette::Highlight))
+    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == ui::KeyFrame::kOuter)
       framed.push_back(cell);
   if (framed.empty()) return focused() == named(w, "KannNichtBtn") ? QString() : u"no focus"_s;
+  QAccessibleInterface* client = QAccessible::queryAccessibleInterface(w.client());
+  for (int i = 0; i < client->childCount(); ++i)
+    if (QAccessibleInterface* c = client->child(i);
+        c->object() == named(w, "KeyFrame") && c->text(QAccessible::Name).isEmpty())
+      return u"a nameless frame"_s;
   QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&w)->focusChild();
   return framed.size() == 1 && focused() == framed[0] && read != nullptr
              ? read->text(QAccessible::Name)
@@ -150,6 +157,14 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
          menu->popup(w.pos());
          return QTest::qWaitForWindowExposed(menu) ? menu : nullptr;
        });
+     }},
+    // The keyboard's frame on a blue house slot, where Blau starts.
+    {u"keys"_s,
+     [](TMain& w) {
+       setUpRoll(w.game().state(), positions[1]);  // a six: the house slots can move
+       w.mirror();
+       press(Qt::Key_Right);
+       return w.client()->grab({0, 196, 168, 165}).toImage();  // the board's bottom left
      }},
     {u"about"_s,
      [](TMain& w) {
