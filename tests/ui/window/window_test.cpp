@@ -281,8 +281,7 @@ class WindowTest : public QObject {
     QVERIFY(showActive(w));
     setUpRoll(w.game().state(), positions.front());  // Blau's 4 from 9 knocks out Rot on 13
     w.mirror();
-    QWidget* cell = named(w, "Feld13");
-    QTest::mouseMove(cell, cell->rect().center());
+    QTest::mouseMove(named(w, "Feld13"), {14, 14});
     QTRY_COMPARE(QToolTip::text(), u"Feld 13: Rot"_s);
     w.game().click(Stein(Blau, 9));
     w.mirror();
