@@ -3,8 +3,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "board/moves.h"
 #include "ui/board_pixels.h"
@@ -20,13 +22,19 @@ QString colourName(Colour c) { return toQString(info(c).display); }
 
 // What assistive technology sees of a cell: a button with a press action
 // while its image takes a click, static text otherwise. Name and description
-// are the widget's own, kept up to date by `setTopImage`.
+// are the widget's own, kept up to date by `setTopImage`; the tooltip, which
+// says what the name says, is never read as a description.
 class CellAccessible final : public QAccessibleWidget {
  public:
   explicit CellAccessible(CellWidget* cell) : QAccessibleWidget(cell, QAccessible::StaticText) {}
 
   QAccessible::Role role() const override {
     return cell()->takesClick() ? QAccessible::Button : QAccessible::StaticText;
+  }
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Description ? widget()->accessibleDescription()
+                                         : QAccessibleWidget::text(t);
   }
 
   QStringList actionNames() const override {
@@ -133,14 +141,14 @@ QString CellWidget::accessibleDescriptionOf(std::optional<Image> top) {
   const QString colour = colourName(parts.colour);
   switch (parts.kind) {
     case ImageKind::Stein:
-      return QStringLiteral("Klick zieht diesen Stein, wenn ") + colour +
-             QStringLiteral(" gewürfelt hat und er ziehen kann");
+      return QStringLiteral("Klick zieht diese Figur, wenn ") + colour +
+             QStringLiteral(" gewürfelt hat und sie ziehen kann");
     case ImageKind::HausVoll:
-      return QStringLiteral("Klick setzt einen Stein auf das Startfeld, wenn ") + colour +
-             QStringLiteral(" eine Sechs gewürfelt hat und dort kein eigener Stein steht");
+      return QStringLiteral("Klick setzt eine Figur auf das Startfeld, wenn ") + colour +
+             QStringLiteral(" eine Sechs gewürfelt hat und dort keine eigene Figur steht");
     case ImageKind::ZielVoll:
-      return QStringLiteral("Klick zieht diesen Stein im Ziel weiter, wenn ") + colour +
-             QStringLiteral(" gewürfelt hat und er ziehen kann");
+      return QStringLiteral("Klick zieht diese Figur im Ziel weiter, wenn ") + colour +
+             QStringLiteral(" gewürfelt hat und sie ziehen kann");
     case ImageKind::Feld:
     case ImageKind::HausLeer:
     case ImageKind::ZielLeer:
@@ -166,12 +174,18 @@ void CellWidget::setTopImage(std::optional<Image> image) {
 // Each setter sends its change event to assistive technology even when the
 // text stays the same, so only real changes are set. The description goes
 // first: a screen reader that reacts to the new name finds it already right.
+// The tooltip shows the name to the eye; one that is showing over this cell
+// takes the new text at once.
 void CellWidget::updateAccessibleTexts() {
   if (QString description = accessibleDescriptionOf(top_); description != accessibleDescription()) {
     setAccessibleDescription(description);
   }
   if (QString name = accessibleNameOf(cell_, top_); name != accessibleName()) {
     setAccessibleName(name);
+    setToolTip(name);
+    if (QToolTip::isVisible() && underMouse()) {
+      QToolTip::showText(QCursor::pos(), name, this);
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 // screen readers it carries a German name that says what is seen there
 // ("Feld 12: Rot", "Haus Blau, Platz 3: leer") and, where its image takes a
 // click, a button role with a press action and a description of the click.
+// The same name is its tooltip, for a player who tells colours apart poorly.
 #pragma once
 
 #include <QWidget>
@@ -24,8 +25,8 @@ class CellWidget final : public QWidget {
   const BoardCell& cell() const { return cell_; }
   // The image drawn on top, as last mirrored from the state.
   std::optional<Image> topImage() const { return top_; }
-  // Shows another image on top; repaints, renames and notifies assistive
-  // technology only when it changes.
+  // Shows another image on top; repaints, renames (tooltip included) and
+  // notifies assistive technology only when it changes.
   void setTopImage(std::optional<Image> image);
   // Whether the image on top has a click action.
   bool takesClick() const;

@@ -41,23 +41,28 @@ void DoubleBevelPanel::paintEvent(QPaintEvent* /*event*/) {
                   /*lineWidth=*/1);
 }
 
-KeyFrame::KeyFrame(QWidget* parent) : QWidget(parent) {
+KeyFrame::KeyFrame(QWidget* parent) : QFocusFrame(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   hide();
 }
 
 void KeyFrame::frame(const QRect& cell) {
   setGeometry(cell.adjusted(-kWidth, -kWidth, kWidth, kWidth));
+  raise();  // above the cell, whose rim the inner frame covers
   show();
 }
 
+// Whole pixels at any scale: each frame is a ring of filled rectangles.
 void KeyFrame::paintEvent(QPaintEvent* /*event*/) {
   QPainter p(this);
-  const QColor colour = palette().color(QPalette::Highlight);
-  p.fillRect(0, 0, width(), kWidth, colour);
-  p.fillRect(0, height() - kWidth, width(), kWidth, colour);
-  p.fillRect(0, kWidth, kWidth, height() - 2 * kWidth, colour);
-  p.fillRect(width() - kWidth, kWidth, kWidth, height() - 2 * kWidth, colour);
+  const auto ring = [&p](const QRect& r, const QColor& colour) {
+    p.fillRect(r.left(), r.top(), r.width(), kWidth, colour);
+    p.fillRect(r.left(), r.bottom() - kWidth + 1, r.width(), kWidth, colour);
+    p.fillRect(r.left(), r.top() + kWidth, kWidth, r.height() - 2 * kWidth, colour);
+    p.fillRect(r.right() - kWidth + 1, r.top() + kWidth, kWidth, r.height() - 2 * kWidth, colour);
+  };
+  ring(rect(), kOuter);
+  ring(rect().adjusted(kWidth, kWidth, -kWidth, -kWidth), kInner);
 }
 
 PictureButton::PictureButton(const QString& text, const QIcon& icon, QWidget* parent)

@@ -5,6 +5,7 @@
 // a picture at its left edge.
 #pragma once
 
+#include <QFocusFrame>
 #include <QPainter>
 #include <QPushButton>
 #include <QWidget>
@@ -43,16 +44,22 @@ class DoubleBevelPanel final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 };
 
-// Where the keyboard is on the board: a two-pixel frame in the highlight
-// colour, drawn in the gap around a cell. Mouse clicks go through it.
-class KeyFrame final : public QWidget {
+// Where the keyboard is on the board: a double frame around a cell, black
+// in the two-pixel gap around it and white over the cell's two-pixel rim, so
+// that it stands out beside every cell colour, the grey face and the white
+// ground alike. Mouse clicks go through it. It is a focus frame, which
+// screen readers are not shown: the framed cell itself has the focus.
+class KeyFrame final : public QFocusFrame {
  public:
   explicit KeyFrame(QWidget* parent);
   // Frames `cell` (a rectangle of the parent), or hides for none.
   void frame(const QRect& cell);
   void unframe() { hide(); }
 
+  // Width of each of the two frames.
   static constexpr int kWidth = 2;
+  static constexpr QColor kOuter{0, 0, 0};
+  static constexpr QColor kInner{255, 255, 255};
 
  protected:
   void paintEvent(QPaintEvent* event) override;

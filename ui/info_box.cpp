@@ -29,14 +29,23 @@ QLabel* textLabel(QWidget* panel, const char* name, int left, int top, const QSt
   return label;
 }
 
-// The OK picture: a green tick, 16 x 16, drawn pixel-sharp.
+// The OK picture: a green tick, 16 x 16, drawn pixel-sharp at its own size
+// and drawn again, smooth, for dense screens at twice the size, rather than
+// enlarged into blocks.
 QIcon okPicture() {
-  QPixmap tick(16, 16);
-  tick.fill(Qt::transparent);
-  QPainter p(&tick);
-  p.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.drawPolyline(QPolygon({QPoint(3, 8), QPoint(6, 11), QPoint(12, 4)}));
-  return QIcon(tick);
+  QIcon icon;
+  for (const int ratio : {1, 2}) {
+    QPixmap tick(16 * ratio, 16 * ratio);
+    tick.setDevicePixelRatio(ratio);
+    tick.fill(Qt::transparent);
+    QPainter p(&tick);
+    p.setRenderHint(QPainter::Antialiasing, ratio > 1);
+    p.setPen(QPen(QColor(0, 128, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawPolyline(QPolygon({QPoint(3, 8), QPoint(6, 11), QPoint(12, 4)}));
+    p.end();
+    icon.addPixmap(tick);
+  }
+  return icon;
 }
 
 }  // namespace

@@ -15,11 +15,17 @@ QString resource(const QString& name) {
   return QStringLiteral(":/pictures/") + name + QStringLiteral(".png");
 }
 
+// The twice-size picture of that name, or null if there is none.
+QPixmap twiceOrNull(const QString& name) {
+  const QPixmap twice = Pictures::load(name, 2);
+  return twice.devicePixelRatio() == 2 ? twice : QPixmap();
+}
+
 }  // namespace
 
 QPixmap Pictures::load(const QString& name, qreal devicePixelRatio) {
   initAssets();
-  if (devicePixelRatio >= 2) {
+  if (devicePixelRatio > 1) {
     QPixmap twice(resource(name + QStringLiteral("@2x")));
     if (!twice.isNull()) {
       twice.setDevicePixelRatio(2);
@@ -29,10 +35,23 @@ QPixmap Pictures::load(const QString& name, qreal devicePixelRatio) {
   return QPixmap(resource(name));
 }
 
+// The twice-size pictures are drawn smooth; scaled smoothly onto the device
+// pixels of the shown size they stay smooth at any ratio, where the small
+// pictures enlarged would give jagged rings of uneven thickness.
+const QPixmap& Pictures::Sizes::at(qreal devicePixelRatio) const {
+  if (devicePixelRatio <= 1 || twice.isNull()) {
+    return normal;
+  }
+  if (scaled.isNull() || scaled.devicePixelRatio() != devicePixelRatio) {
+    scaled = twice.scaled((QSizeF(shown) * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+  }
+  return scaled;
+}
+
 // Pictures are 25 x 25 and are stretched onto 24 x 24 images by dropping a
 // row and a column, which keeps the crisp 16-colour look of the originals.
-// The twice-size pictures are drawn smooth and are scaled smoothly onto the
-// 48 x 48 device pixels of an image.
 Pictures::Sizes Pictures::loadBoard(const QString& name) {
   Sizes sizes;
   sizes.normal = load(name, 1);
@@ -40,14 +59,8 @@ Pictures::Sizes Pictures::loadBoard(const QString& name) {
     sizes.normal =
         sizes.normal.scaled(kImageSize, kImageSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   }
-  sizes.twice = load(name, 2);
-  if (sizes.twice.devicePixelRatio() == 2) {
-    sizes.twice = sizes.twice.scaled(2 * kImageSize, 2 * kImageSize, Qt::IgnoreAspectRatio,
-                                     Qt::SmoothTransformation);
-    sizes.twice.setDevicePixelRatio(2);
-  } else {
-    sizes.twice = QPixmap();
-  }
+  sizes.twice = twiceOrNull(name);
+  sizes.shown = {kImageSize, kImageSize};
   return sizes;
 }
 
@@ -61,7 +74,8 @@ Pictures::Pictures() {
   }
   for (int n = 1; n <= 6; ++n) {
     const QString name = QStringLiteral("zahl%1").arg(n);
-    zahl_[static_cast<std::size_t>(n - 1)] = {load(name, 1), load(name, 2)};
+    const QPixmap normal = load(name, 1);
+    zahl_[static_cast<std::size_t>(n - 1)] = {normal, twiceOrNull(name), normal.size(), {}};
   }
   for (qreal ratio : {1, 2}) {
     if (const QPixmap icon = load(QStringLiteral("icon"), ratio); !icon.isNull()) {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the board images, the die faces and the program icon, loaded
-// once from the program's resources, each at its own size and, for screens of
-// a device pixel ratio of 2 or more, at twice the size ("name@2x.png"). A
-// picture that is missing stays null and its image is drawn as nothing.
+// once from the program's resources, each at its own size and at twice the
+// size ("name@2x.png"). A screen of device pixel ratio 1 gets exactly the
+// pictures at their own size; any denser screen (1.25, 1.5, 2, ...) gets the
+// twice-size pictures, scaled smoothly to its ratio. A picture that is missing
+// stays null and its image is drawn as nothing.
 #pragma once
 
 #include <QIcon>
@@ -26,17 +28,18 @@ class Pictures {
   const QIcon& icon() const { return icon_; }
 
   // A named picture for a device of that pixel ratio: the twice-size picture
-  // (with a pixel ratio of 2) from a ratio of 2 on, else the picture itself.
+  // (with a pixel ratio of 2) above a ratio of 1, else the picture itself.
   static QPixmap load(const QString& name, qreal devicePixelRatio);
 
  private:
-  // A picture at its own size and at twice the size.
+  // A picture at its own size, for a ratio of 1, and at twice the size, the
+  // source for denser screens; the last one scaled from it is kept.
   struct Sizes {
     QPixmap normal;
     QPixmap twice;
-    const QPixmap& at(qreal devicePixelRatio) const {
-      return devicePixelRatio >= 2 && !twice.isNull() ? twice : normal;
-    }
+    QSize shown;  // the size drawn, in logical pixels
+    mutable QPixmap scaled;
+    const QPixmap& at(qreal devicePixelRatio) const;
   };
   static Sizes loadBoard(const QString& name);
 

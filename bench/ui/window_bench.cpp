@@ -7,14 +7,17 @@
 //   quivalo-bench-window idle [SECONDS]        CPU use while idle (default 60 s)
 //   quivalo-bench-window screenshot start FILE the window as it opens
 //   quivalo-bench-window screenshot game FILE  the window in the middle of a game
+//   quivalo-bench-window screenshot keys FILE  the game with the keyboard's frame on a house slot
 //   quivalo-bench-window screenshot info FILE  the about box
-//   quivalo-bench-window screenshot help FILE  the help window beside the game
+//   quivalo-bench-window screenshot help FILE [TOPIC]
+//                                              the help window, on "Für Neugierige" or TOPIC
 #include <sys/resource.h>
 #include <time.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTimer>
 #include <chrono>
@@ -136,10 +139,18 @@ int main(int argc, char* argv[]) {
         std::printf("peak RSS: %.1f MB\n", static_cast<double>(peakRssKb()) / 1024.0);
         app.quit();
       });
-    } else if (mode == QStringLiteral("screenshot") && args.size() == 3) {
-      if (args.at(1) == QStringLiteral("game")) {
+    } else if (mode == QStringLiteral("screenshot") && (args.size() == 3 || args.size() == 4)) {
+      if (args.at(1) == QStringLiteral("game") || args.at(1) == QStringLiteral("keys")) {
         setUpMiddleGame(window.game());
         window.mirror();
+      }
+      if (args.at(1) == QStringLiteral("keys")) {
+        // Blau to use a six: the first arrow key frames a slot of its house.
+        quivalo::testing::turn(window.game().state(), quivalo::Colour::Blau, 6, 0);
+        window.mirror();
+        QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.findChild<QWidget*>(QStringLiteral("KannNichtBtn")),
+                                    &right);
       }
       QWidget* shot = &window;
       if (args.at(1) == QStringLiteral("info")) {
@@ -151,7 +162,8 @@ int main(int argc, char* argv[]) {
         auto* help = new quivalo::HelpWindow({QStringLiteral(QUIVALO_BUILD_HELP_FOLDER)}, &window);
         help->showContents();
         auto* contents = help->findChild<QListWidget*>(QStringLiteral("contentsList"));
-        const auto topic = contents->findItems(QStringLiteral("Der Würfel"), Qt::MatchExactly);
+        const auto topic =
+            contents->findItems(args.value(3, QStringLiteral("Für Neugierige")), Qt::MatchExactly);
         if (!topic.isEmpty()) contents->setCurrentItem(topic.front());
         help->show();
         shot = help;
@@ -167,7 +179,7 @@ int main(int argc, char* argv[]) {
     } else {
       std::fprintf(stderr,
                    "usage: quivalo-bench-window [first-frame | idle [SECONDS] | screenshot "
-                   "start|game|info|help FILE]\n");
+                   "start|game|keys|info|help FILE [TOPIC]]\n");
       status = 2;
       QCoreApplication::quit();
     }

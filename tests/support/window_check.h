@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window shows against the rules' state: the top image of every
-// cell, the die, both buttons, the colour label and the remark line, the
-// player items and strength marks, and the eight Qt timers running exactly as
-// the rules set them; and the few steps every window test takes. Header-only,
-// so that the support library needs no Qt.
+// What the window shows against the rules' state: the top image and the
+// tooltip of every cell, the die, both buttons, the colour label and the
+// remark line, the player items and strength marks, and the eight Qt timers
+// running exactly as the rules set them; and the few steps every window test
+// takes. Header-only, so that the support library needs no Qt.
 #pragma once
 
 #include <QAction>
@@ -53,7 +53,8 @@ inline QString windowMismatch(TMain& w) {
   for (const BoardCell& cell : boardCells()) {
     const QString name = ui::CellWidget::nameOf(cell);
     auto* widget = w.client()->findChild<ui::CellWidget*>(name);
-    expect(widget != nullptr && widget->topImage() == topmostShown(s, cell),
+    expect(widget != nullptr && widget->topImage() == topmostShown(s, cell) &&
+               widget->toolTip() == ui::CellWidget::accessibleNameOf(cell, topmostShown(s, cell)),
            QStringLiteral("cell ") + name);
   }
   for (int n = 1; n <= 6; ++n) {

@@ -2,13 +2,16 @@
 // The real window, offscreen.
 //
 // Golden screenshots: the window at start, after a knock-out and with a full
-// goal lane, the six die faces, the open menus and the about box, compared
-// pixel for pixel with golden/NAME.png. On a difference the test writes
+// goal lane, the six die faces, the open menus, the keyboard's frame and the
+// about box, compared pixel for pixel with golden/NAME.png. On a difference the test writes
 // NAME.actual.png and NAME.diff.png (differing pixels red over a grey copy of
-// the render) into its working folder. After a wanted change of the look,
-// write new goldens with
+// the render) into its working folder. The keyboard's frame and the about
+// box are compared again at scale factors 1.5 and 2, with golden/NAME@1.5x.png
+// and NAME@2x.png (CTest window_test_scale1.5 and window_test_scale2). After
+// a wanted change of the look, write new goldens with
 //   QUIVALO_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/debug/tests/ui/window/window_test looks
-// and look at them before committing them. Besides, what a picture cannot
+// (and again with QT_SCALE_FACTOR=1.5 and 2) and look at them before
+// committing them. Besides, what a picture cannot
 // show, and what a screen reader is told.
 //
 // Playing pieces from the keyboard: while a person's roll waits, the arrow
@@ -27,6 +30,7 @@
 #include "support/position.h"
 #include "support/window_check.h"
 #include "ui/cell_widget.h"
+#include "ui/frames.h"
 #include "ui/info_box.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -97,15 +101,21 @@ QWidget* focused() { return QApplication::focusWidget(); }
 void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 
 // The cell the keyboard has chosen, by the name a screen reader reads: the
-// one cell with the highlight's colour in the gap just left of it, which must
-// hold the focus. Empty if no cell is framed and "Kann nicht" has the focus.
+// one cell with the frame's outer colour in the gap just left of it, which
+// must hold the focus. Empty if no cell is framed and "Kann nicht" has the
+// focus. The frame itself is no nameless object to a screen reader.
 QString chosen(TMain& w) {
   const QImage shown = w.client()->grab().toImage();
   std::vector<ui::CellWidget*> framed;
   for (auto* cell : w.client()->findChildren<ui::CellWidget*>())
-    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == w.palette().color(QPalette::Highlight))
+    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == ui::KeyFrame::kOuter)
       framed.push_back(cell);
   if (framed.empty()) return focused() == named(w, "KannNichtBtn") ? QString() : u"no focus"_s;
+  QAccessibleInterface* client = QAccessible::queryAccessibleInterface(w.client());
+  for (int i = 0; i < client->childCount(); ++i)
+    if (QAccessibleInterface* c = client->child(i);
+        c->object() == named(w, "KeyFrame") && c->text(QAccessible::Name).isEmpty())
+      return u"a nameless frame"_s;
   QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&w)->focusChild();
   return framed.size() == 1 && focused() == framed[0] && read != nullptr
              ? read->text(QAccessible::Name)
@@ -151,6 +161,14 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
          return QTest::qWaitForWindowExposed(menu) ? menu : nullptr;
        });
      }},
+    // The keyboard's frame on a blue house slot, where Blau starts.
+    {u"keys"_s,
+     [](TMain& w) {
+       setUpRoll(w.game().state(), positions[1]);  // a six: the house slots can move
+       w.mirror();
+       press(Qt::Key_Right);
+       return w.client()->grab({0, 196, 168, 165}).toImage();  // the board's bottom left
+     }},
     {u"about"_s,
      [](TMain& w) {
        TInfo info(&w);
@@ -174,9 +192,13 @@ class WindowTest : public QObject {
                           QGuiApplication::desktopFileName() + u".desktop"_s));
   }
 
+  // Under a scale factor, only the scenes whose pictures, frame and tick are
+  // drawn for dense screens, compared with golden/NAME@<factor>x.png.
   void looks_data() {
     QTest::addColumn<QString>("scene");
-    for (const auto& scene : scenes) QTest::newRow(qPrintable(scene.first)) << scene.first;
+    for (const auto& scene : scenes)
+      if (qApp->devicePixelRatio() == 1 || scene.first == u"keys"_s || scene.first == u"about"_s)
+        QTest::newRow(qPrintable(scene.first)) << scene.first;
   }
 
   void looks() {
@@ -184,8 +206,10 @@ class WindowTest : public QObject {
     TMain w;
     QVERIFY(showActive(w));
     const QImage render = scenes.at(scene)(w);
+    const qreal ratio = qApp->devicePixelRatio();
+    const QString golden = ratio == 1 ? scene : scene + u"@%1x"_s.arg(ratio);
     const QString difference =
-        render.isNull() ? u"the scene did not come about"_s : compareWithGolden(render, scene);
+        render.isNull() ? u"the scene did not come about"_s : compareWithGolden(render, golden);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
   }
 
@@ -229,8 +253,8 @@ class WindowTest : public QObject {
     TMain w;
     QVERIFY(showActive(w));
     scenes.at(u"winner"_s)(w);
-    const auto name = [&w](const char* object) {
-      return QAccessible::queryAccessibleInterface(named(w, object))->text(QAccessible::Name);
+    const auto name = [&w](const char* object, QAccessible::Text text = QAccessible::Name) {
+      return QAccessible::queryAccessibleInterface(named(w, object))->text(text);
     };
     QStringList names;
     for (const char* object :
@@ -239,11 +263,29 @@ class WindowTest : public QObject {
     QCOMPARE(names, QStringList({u"Feld 12: Rot"_s, u"Haus Blau, Platz 3: leer"_s,
                                  u"Haus Gelb, Platz 1: Gelb"_s, u"Ziel Gelb, Platz 2: Gelb"_s,
                                  u"Würfel: 6"_s, u"Am Zug: Gelb"_s}));
+    // A cell's tooltip is no description: an empty slot has none.
+    QCOMPARE(name("Feld12", QAccessible::Description) + u'|' +
+                 name("HausBlau3", QAccessible::Description),
+             u"Klick zieht diese Figur, wenn Rot gewürfelt hat und sie ziehen kann|"_s);
     clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center(), Qt::RightButton);
     QCOMPARE(name("HausGelb1"), u"Haus Gelb, Platz 1: Gelb"_s);
     clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center());
     QCOMPARE(name("HausGelb1") + u", "_s + name("Feld21"),
              u"Haus Gelb, Platz 1: leer, Feld 21: Gelb"_s);
+  }
+
+  // The mouse resting on a cell shows what a screen reader reads there; a
+  // tip that is showing follows the board.
+  void aCellSaysInATooltipWhatStandsOnIt() {
+    TMain w;
+    QVERIFY(showActive(w));
+    setUpRoll(w.game().state(), positions.front());  // Blau's 4 from 9 knocks out Rot on 13
+    w.mirror();
+    QTest::mouseMove(named(w, "Feld13"), {14, 14});
+    QTRY_COMPARE(QToolTip::text(), u"Feld 13: Rot"_s);
+    w.game().click(Stein(Blau, 9));
+    w.mirror();
+    QCOMPARE(QToolTip::text(), u"Feld 13: Blau"_s);
   }
 
   void arrowsVisitTheMovableCellsAndEnterClicks_data() {
