@@ -107,7 +107,7 @@ void TMain::buildColumn() {
   wuerfel_ = new QPushButton(QStringLiteral("&Würfeln"), client_);
   wuerfel_->setObjectName(QStringLiteral("Wuerfel"));
   wuerfel_->setAccessibleName(QStringLiteral("Würfeln"));
-  wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für die Farbe am Zug"));
+  wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für die Farbe, die an der Reihe ist"));
   wuerfel_->setGeometry(384, 136, 113, 25);
   connect(wuerfel_, &QPushButton::clicked, this, &TMain::WuerfelClick);
 
@@ -293,7 +293,7 @@ void TMain::mirrorColumn(bool all, Mirrored& m) {
 
   if (all || s.FarbLabel != m.farbLabel) {
     const QString colour = toQString(s.FarbLabel);
-    const QString name = colour.isEmpty() ? QString() : QStringLiteral("Am Zug: ") + colour;
+    const QString name = colour.isEmpty() ? QString() : QStringLiteral("An der Reihe: ") + colour;
     // A label sends a name change with a new text only while it has no
     // accessible name of its own: set the non-empty one of the two first,
     // so that a screen reader hears one change, with the final name.

@@ -262,7 +262,7 @@ class WindowTest : public QObject {
       names << name(object);
     QCOMPARE(names, QStringList({u"Feld 12: Rot"_s, u"Haus Blau, Platz 3: leer"_s,
                                  u"Haus Gelb, Platz 1: Gelb"_s, u"Ziel Gelb, Platz 2: Gelb"_s,
-                                 u"Würfel: 6"_s, u"Am Zug: Gelb"_s}));
+                                 u"Würfel: 6"_s, u"An der Reihe: Gelb"_s}));
     // A cell's tooltip is no description: an empty slot has none.
     QCOMPARE(name("Feld12", QAccessible::Description) + u'|' +
                  name("HausBlau3", QAccessible::Description),
