@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/scenario/routines.h"
+#include "scenario/routines.h"
 
 #include <array>
 #include <functional>
 #include <map>
 #include <string>
 
-#include "tools/scenario/line_parser.h"
+#include "scenario/line_parser.h"
 
 namespace quivalo::scenario {
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "tools/scenario/line_parser.h"
-#include "tools/scenario/runner.h"
+#include "scenario/line_parser.h"
+#include "scenario/runner.h"
 
 namespace quivalo::scenario {
 namespace {

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <string_view>
 
-#include "tools/scenario/runner.h"
+#include "scenario/runner.h"
 
 int main(int argc, char** argv) {
   using quivalo::scenario::runScenario;

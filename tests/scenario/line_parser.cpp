@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/scenario/line_parser.h"
+#include "scenario/line_parser.h"
 
 #include <charconv>
 

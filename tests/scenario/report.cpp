@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/scenario/report.h"
+#include "scenario/report.h"
 
 #include <array>
 #include <cstdint>
 
-#include "tools/scenario/line_parser.h"
+#include "scenario/line_parser.h"
 
 namespace quivalo::scenario {
 

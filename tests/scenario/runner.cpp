@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/scenario/runner.h"
+#include "scenario/runner.h"
 
 #include <array>
 #include <istream>
@@ -7,9 +7,9 @@
 #include <span>
 #include <string>
 
-#include "tools/scenario/line_parser.h"
-#include "tools/scenario/report.h"
-#include "tools/scenario/routines.h"
+#include "scenario/line_parser.h"
+#include "scenario/report.h"
+#include "scenario/routines.h"
 
 namespace quivalo::scenario {
 
