@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Command-line handling of TOOL, one CASE per test: an unreadable file, a
-# directory, too many arguments, and --help.
+# directory, too many arguments, --help, and the blanks of a line (tabs and
+# the carriage return of a Windows line end; blank and comment lines).
 cmake_minimum_required(VERSION 3.25)
 
 function(expect what actual wanted)
@@ -39,6 +40,13 @@ elseif(CASE STREQUAL "help")
   expect("status" "${status}" "0")
   expect("stderr" "${err}" "")
   expect_match("stdout" "${out}" "^usage: quivalo-scenario")
+elseif(CASE STREQUAL "blanks")
+  file(WRITE ${WORK_DIR}/blanks.scn "\tprint \t Werfer\r\n# note\r\n\r\nprint Augen\r\n")
+  execute_process(COMMAND ${TOOL} ${WORK_DIR}/blanks.scn
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  expect("status" "${status}" "0")
+  expect("stderr" "${err}" "")
+  expect("stdout" "${out}" "Werfer = 1\nAugen = 0\n")
 else()
   message(FATAL_ERROR "unknown case ${CASE}")
 endif()
