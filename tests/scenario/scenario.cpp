@@ -15,12 +15,14 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "computer/game.h"
 #include "game/virtual_host.h"
+#include "support/position.h"
 
 namespace quivalo {
 namespace {
@@ -46,6 +48,11 @@ blank lines and lines starting with '#' are skipped.
   click IMAGE           a person's click on an image
   print NAME            one line 'NAME = VALUE'
   dump                  every value, in a fixed order
+  position [WORD..]     the start board with the pieces of the words: B12 Blau on
+                        field 12, Gz4 Gelb in goal slot 4, Rh13 Rot's full house
+                        slots, N5+ Gruen on field 5 with the field's picture beneath
+  describe              one line 'Position = WORDS', with '(cells or pictures
+                        differ)' added when the board is not what the words set up
 
 Printable names: the turn bytes, Spielfeld[N], every image, Wuerfel,
 KannNichtBtn, FarbLabel, Bemerkung, SpielerMenu1..4 and leicht1, schwer1
@@ -150,6 +157,43 @@ MenuItem* menuItem(State& s, std::string_view name) {
   return name == "leicht1" ? &s.leicht1 : name == "schwer1" ? &s.schwer1 : nullptr;
 }
 
+// Sets the board up from position words (support/position.h) on the start
+// board: every house full, the track and the goal lanes empty.
+void setBoard(State& s, const Words& words) {
+  static const std::regex kWord(R"([BRGN](h([1-4]\+?)*|z[1-4]|([1-9]|[1-3][0-9]|40)\+?))");
+  ByColour<int> out{};
+  std::string all;
+  for (std::string_view w : words) {
+    if (!std::regex_match(w.begin(), w.end(), kWord)) {
+      throw BadLine("bad position word " + quoted(w) + " (e.g. B12, R5+, Gz4, Nh13)");
+    }
+    const Colour c = testing::colourOf(w[0]);
+    if (w[1] != 'h' && ++out[c] > 4) {
+      throw BadLine("more than four " + std::string(info(c).word) + " pieces out of the house");
+    }
+    all += std::string(w) + ' ';
+  }
+  for (int i = 0; i < kBoardImageCount; ++i) s.setShown(Image(i), initiallyShown(Image(i)));
+  s.Spielfeld.fill(Cell::Leer);
+  testing::setUp(s, all);
+}
+
+// One line `Position = WORDS`. The words say where the pieces are; when the
+// cells or the board pictures are not exactly those the words set up (a piece
+// shown twice, a cell not set, a field picture hidden), the line says so.
+void describe(const State& s) {
+  const std::string words = testing::describe(s);
+  bool same = false;
+  try {
+    State set = s;
+    setBoard(set, split(words));
+    same = set.Spielfeld == s.Spielfeld && set.shown == s.shown;
+  } catch (const BadLine&) {
+  }
+  std::cout << "Position =" << (words.empty() ? "" : " ") << words
+            << (same ? "" : " (cells or pictures differ)") << '\n';
+}
+
 // The handlers and routines `call` runs by name, with the number of image
 // arguments each takes.
 struct Routine {
@@ -238,6 +282,11 @@ class Scenario {
     } else if (command == "dump") {
       expect(w, 0, "");
       dump();
+    } else if (command == "position") {
+      setBoard(s, Words(w.begin() + 1, w.end()));
+    } else if (command == "describe") {
+      expect(w, 0, "");
+      describe(s);
     } else {
       throw BadLine("unknown command " + quoted(command));
     }
