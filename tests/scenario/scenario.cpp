@@ -195,6 +195,7 @@ void describe(const State& s) {
     setBoard(set, split(words));
     same = set.Spielfeld == s.Spielfeld && set.shown == s.shown;
   } catch (const BadLine&) {
+    // More than four pieces of a colour out of its house: no words set that up.
   }
   std::cout << "Position =" << (words.empty() ? "" : " ") << words
             << (same ? "" : " (cells or pictures differ)") << '\n';
