@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The turn cycle's three-roll rule, house tidying, a new game and the timer
 // convention. Worked stories of the turn
-// cycle, remarks and timers are golden scenarios (tests/tools/golden).
+// cycle, remarks and timers are golden scenarios (tests/scenario/golden).
 #include <gtest/gtest.h>
 
 #include <bit>

@@ -1,0 +1,428 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// quivalo-scenario: runs a scenario, one command a line, on the deterministic
+// host (no jitter) and prints the values it is asked for, one `NAME = VALUE`
+// a line. The game starts as the program does: images at their creation
+// values, Timer2, Timer3 and Timer4 started, FormCreate run, time of day 0.
+// A bad line is reported as "LINE: message" before any part of it takes
+// effect, and ends the run with exit status 2.
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <regex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "computer/game.h"
+#include "game/virtual_host.h"
+#include "support/position.h"
+
+namespace quivalo {
+namespace {
+
+constexpr std::string_view kUsage = R"(usage: quivalo-scenario [FILE | -]
+
+Runs a game scenario on a virtual clock and prints what it is asked for.
+Reads FILE, or standard input when FILE is missing or '-'. One command a line;
+blank lines and lines starting with '#' are skipped.
+
+  clock MS              set the time of day the rules read (ms since midnight UTC)
+  advance MS            move virtual time on, firing every timer that comes due
+  set NAME VALUE        Werfer, Versuche, Augen, ErsterSchritt, Ueberlagert,
+                        BlauDran, RotDran, GelbDran, GreenDran (0..255), or
+                        Spielfeld[N] (N 1..56; 0..4 or Leer, Blau, Gelb, Green, Rot)
+  show IMAGE            set an image's visibility flag (board images, Zahl1..Zahl6)
+  hide IMAGE            clear it
+  check ITEM            set the mark of SpielerMenu1..4, leicht1 or schwer1
+  uncheck ITEM          clear it (no handler runs, the caption stays)
+  call ROUTINE [ARG..]  run a handler or routine by name, e.g. WuerfelClick,
+                        SteinBlau5Click, HausRotVollClick HausRotVoll3,
+                        RausWurfGelb SteinBlau6 SteinRot6 SteinGreen6, ComputerGelb
+  click IMAGE           a person's click on an image
+  print NAME            one line 'NAME = VALUE'
+  dump                  every value, in a fixed order
+  position [WORD..]     the start board with the pieces of the words: B12 Blau on
+                        field 12, Gz4 Gelb in goal slot 4, Rh13 Rot's full house
+                        slots, N5+ Gruen on field 5 with the field's picture beneath
+  describe              one line 'Position = WORDS', with '(cells or pictures
+                        differ)' added when the board is not what the words set up
+
+Printable names: the turn bytes, Spielfeld[N], every image, Wuerfel,
+KannNichtBtn, FarbLabel, Bemerkung, SpielerMenu1..4 and leicht1, schwer1
+(marks) and their .Caption, the eight timers (interval), Dialog (texts of the
+information dialogs shown), Help (help requests), Time (virtual ms since the
+start) and Clock (time of day).
+
+A bad line is reported as 'LINE: message' on standard error and ends the run
+with exit status 2; nothing after it runs.
+)";
+
+// A bad scenario line; the message is for the person who wrote it.
+struct BadLine : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+using Words = std::vector<std::string_view>;
+
+std::string quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
+
+// Text in double quotes, with backslash and double quote escaped.
+std::string text(std::string_view s) {
+  std::string out = "\"";
+  for (char ch : s) out += ch == '"' || ch == '\\' ? std::string{'\\', ch} : std::string{ch};
+  return out + '"';
+}
+
+// The words of a line, split at blanks, tabs and carriage returns; none for a
+// comment line.
+Words split(std::string_view line) {
+  Words words;
+  for (std::size_t i = 0, end = 0; (i = line.find_first_not_of(" \t\r", end)) != line.npos;) {
+    end = line.find_first_of(" \t\r", i);
+    words.push_back(line.substr(i, end - i));
+  }
+  if (!words.empty() && words[0].starts_with('#')) words.clear();
+  return words;
+}
+
+// A plain decimal number (digits only, no leading zero) in lo..hi.
+std::uint64_t number(std::string_view word, std::uint64_t lo, std::uint64_t hi,
+                     std::string_view what) {
+  if (word.empty() || word.find_first_not_of("0123456789") != word.npos ||
+      (word.size() > 1 && word[0] == '0')) {
+    throw BadLine(std::string(what) + ": " + quoted(word) + " is not a plain decimal number");
+  }
+  std::uint64_t value = 0;
+  if (std::from_chars(word.data(), word.data() + word.size(), value).ec != std::errc{} ||
+      value < lo || value > hi) {
+    throw BadLine(std::string(what) + ": " + std::string(word) + " is out of range " +
+                  std::to_string(lo) + ".." + std::to_string(hi));
+  }
+  return value;
+}
+
+// The N of a cell name `Spielfeld[N]`.
+int spielfeld(std::string_view word) {
+  if (!word.starts_with("Spielfeld[") || !word.ends_with(']')) {
+    throw BadLine("malformed cell name " + quoted(word) + " (expected Spielfeld[N])");
+  }
+  return int(number(word.substr(10, word.size() - 11), 1, 56, "Spielfeld index"));
+}
+
+Image image(std::string_view word) {
+  if (const auto i = imageByName(word)) return *i;
+  throw BadLine("unknown image " + quoted(word));
+}
+
+// Throws unless the command has exactly `count` arguments.
+void expect(const Words& words, std::size_t count, std::string_view shape) {
+  const std::size_t got = words.size() - 1;
+  if (got == count) return;
+  throw BadLine(std::string(got < count ? "missing argument" : "extra argument") +
+                (got > count ? " " + quoted(words[count + 1]) : "") + ": usage '" +
+                std::string(words[0]) + (shape.empty() ? "" : " ") + std::string(shape) + "'");
+}
+
+// The turn bytes, in the order of the game state.
+// clang-format off
+constexpr std::array<std::pair<std::string_view, std::uint8_t State::*>, 9> kBytes{{
+    {"Werfer", &State::Werfer}, {"BlauDran", &State::BlauDran}, {"RotDran", &State::RotDran},
+    {"GelbDran", &State::GelbDran}, {"GreenDran", &State::GreenDran},
+    {"Versuche", &State::Versuche}, {"Augen", &State::Augen},
+    {"ErsterSchritt", &State::ErsterSchritt}, {"Ueberlagert", &State::Ueberlagert}}};
+// clang-format on
+
+std::uint8_t State::*turnByte(std::string_view name) {
+  for (const auto& [byteName, member] : kBytes) {
+    if (name == byteName) return member;
+  }
+  return nullptr;
+}
+
+constexpr std::array<std::string_view, 6> kMenuItems{"SpielerMenu1", "SpielerMenu2", "SpielerMenu3",
+                                                     "SpielerMenu4", "leicht1",      "schwer1"};
+
+constexpr std::array<std::string_view, 3> kHelpNames{"Contents", "Search", "HelpOnHelp"};
+
+MenuItem* menuItem(State& s, std::string_view name) {
+  for (Colour c : kColours) {
+    if (name == kMenuItems[std::size_t(index(c))]) return &s.SpielerMenu[c];
+  }
+  return name == "leicht1" ? &s.leicht1 : name == "schwer1" ? &s.schwer1 : nullptr;
+}
+
+// Sets the board up from position words (support/position.h) on the start
+// board: every house full, the track and the goal lanes empty.
+void setBoard(State& s, const Words& words) {
+  static const std::regex kWord(R"([BRGN](h([1-4]\+?)*|z[1-4]|([1-9]|[1-3][0-9]|40)\+?))");
+  ByColour<int> out{};
+  std::string all;
+  for (std::string_view w : words) {
+    if (!std::regex_match(w.begin(), w.end(), kWord)) {
+      throw BadLine("bad position word " + quoted(w) + " (e.g. B12, R5+, Gz4, Nh13)");
+    }
+    const Colour c = testing::colourOf(w[0]);
+    if (w[1] != 'h' && ++out[c] > 4) {
+      throw BadLine("more than four " + std::string(info(c).word) + " pieces out of the house");
+    }
+    all += std::string(w) + ' ';
+  }
+  // Written out rather than taken from the game, so that `describe` checks the
+  // game's own start board against it.
+  for (int i = 0; i < kBoardImageCount; ++i) {
+    const ImageKind k = partsOf(Image(i)).kind;
+    s.setShown(Image(i),
+               k == ImageKind::Feld || k == ImageKind::HausVoll || k == ImageKind::ZielLeer);
+  }
+  s.Spielfeld.fill(Cell::Leer);
+  testing::setUp(s, all);
+}
+
+// One line `Position = WORDS`. The words say where the pieces are; when the
+// cells or the board pictures are not exactly those the words set up (a piece
+// shown twice, a cell not set, a field picture hidden), the line says so.
+void describe(const State& s) {
+  const std::string words = testing::describe(s);
+  bool same = false;
+  try {
+    State set = s;
+    setBoard(set, split(words));
+    same = set.Spielfeld == s.Spielfeld && set.shown == s.shown;
+  } catch (const BadLine&) {
+    // More than four pieces of a colour out of its house: no words set that up.
+  }
+  std::cout << "Position =" << (words.empty() ? "" : " ") << words
+            << (same ? "" : " (cells or pictures differ)") << '\n';
+}
+
+// The handlers and routines `call` runs by name: the number of image
+// arguments each takes, and how it runs.
+using Routine = std::pair<std::size_t, std::function<void(Game&, const std::array<Image, 3>&)>>;
+
+const std::map<std::string, Routine, std::less<>>& routines() {
+  static const auto table = [] {
+    std::map<std::string, Routine, std::less<>> t;
+    using Member = void (TurnCycle::*)();
+    // clang-format off
+    const std::pair<const char*, Member> plain[]{
+        {"FormCreate", &TurnCycle::FormCreate}, {"NeuerWerfer", &TurnCycle::NeuerWerfer},
+        {"WuerfelClick", &TurnCycle::WuerfelClick}, {"KannNichtBtnClick", &TurnCycle::KannNichtBtnClick},
+        {"Timer1Timer", &TurnCycle::Timer1Timer}, {"Timer2Timer", &TurnCycle::Timer2Timer},
+        {"Timer3Timer", &TurnCycle::Timer3Timer}, {"Timer4Timer", &TurnCycle::Timer4Timer},
+        {"Kommentar", &TurnCycle::Kommentar}, {"Neu1Click", &TurnCycle::Neu1Click},
+        {"leicht1Click", &TurnCycle::leicht1Click}, {"schwer1Click", &TurnCycle::schwer1Click},
+        {"Inhalt1Click", &TurnCycle::Inhalt1Click}, {"Suchen1Click", &TurnCycle::Suchen1Click},
+        {"Hilfebenutzen1Click", &TurnCycle::Hilfebenutzen1Click}};
+    // clang-format on
+    for (const auto& [name, member] : plain)
+      t[name] = {0, [m = member](Game& g, auto&) { (g.*m)(); }};
+    for (Colour c : kColours) {
+      const std::string w(info(c).word);
+      t["SpielerMenu" + std::to_string(playerNumber(c)) + "Click"] = {
+          0, [c](Game& g, auto&) { g.SpielerMenuClick(c); }};
+      for (int n = 1; n <= 40; ++n) {
+        t["Stein" + w + std::to_string(n) + "Click"] = {
+            0, [c, n](Game& g, auto&) { g.SteinClick(c, n); }};
+      }
+      for (int k = 1; k <= 3; ++k) {
+        t["Ziel" + w + "Voll" + std::to_string(k) + "Click"] = {
+            0, [c, k](Game& g, auto&) { g.ZielVollClick(c, k); }};
+      }
+      t["Haus" + w + "VollClick"] = {1, [c](Game& g, auto& a) { g.HausVollClick(c, a[0]); }};
+      t["RausWurf" + w] = {3, [c](Game& g, auto& a) { g.RausWurf(c, a[0], a[1], a[2]); }};
+      t["Computer" + w] = {0, [c](Game& g, auto&) { g.Computer(c); }};
+      t[w + "TimerTimer"] = {0, [c](Game& g, auto&) { g.ComputerTimerTimer(c); }};
+    }
+    return t;
+  }();
+  return table;
+}
+
+class Scenario {
+ public:
+  Scenario() : game_(host_.platform()) { host_.setTarget(&game_); }
+
+  // Runs one line; throws BadLine before any part of a bad line takes effect.
+  void execute(std::string_view line) {
+    const Words w = split(line);
+    if (w.empty()) return;
+    State& s = game_.state();
+    const std::string_view command = w[0];
+    if (command == "clock") {
+      expect(w, 1, "MS");
+      host_.setTimeOfDay(std::uint32_t(number(w[1], 0, VirtualHost::kDayMs - 1, "time of day")));
+    } else if (command == "advance") {
+      expect(w, 1, "MS");
+      host_.advance(number(w[1], 0, 0xFFFF'FFFF, "milliseconds"));
+    } else if (command == "set") {
+      expect(w, 2, "NAME VALUE");
+      set(s, w[1], w[2]);
+    } else if (command == "show" || command == "hide") {
+      expect(w, 1, "IMAGE");
+      s.setShown(image(w[1]), command == "show");
+    } else if (command == "check" || command == "uncheck") {
+      expect(w, 1, "ITEM");
+      MenuItem* item = menuItem(s, w[1]);
+      if (!item) {
+        throw BadLine("unknown menu item " + quoted(w[1]) +
+                      " (SpielerMenu1..SpielerMenu4, leicht1 or schwer1)");
+      }
+      item->Checked = command == "check";
+    } else if (command == "call") {
+      if (w.size() < 2) throw BadLine("missing argument: usage 'call ROUTINE [IMAGE ...]'");
+      call(w[1], Words(w.begin() + 2, w.end()));
+    } else if (command == "click") {
+      expect(w, 1, "IMAGE");
+      game_.click(image(w[1]));
+    } else if (command == "print") {
+      expect(w, 1, "NAME");
+      print(w[1]);
+    } else if (command == "dump") {
+      expect(w, 0, "");
+      dump();
+    } else if (command == "position") {
+      setBoard(s, Words(w.begin() + 1, w.end()));
+    } else if (command == "describe") {
+      expect(w, 0, "");
+      describe(s);
+    } else {
+      throw BadLine("unknown command " + quoted(command));
+    }
+  }
+
+ private:
+  static void set(State& s, std::string_view name, std::string_view value) {
+    if (name.starts_with("Spielfeld[")) {
+      const int n = spielfeld(name);
+      const bool digits = value.find_first_not_of("0123456789") == value.npos;
+      const auto code = digits ? Cell(number(value, 0, 4, "cell code")) : cellByName(value);
+      if (!code) {
+        throw BadLine("unknown cell code " + quoted(value) +
+                      " (Leer, Blau, Gelb, Green, Rot or 0..4)");
+      }
+      s.cell(n) = *code;
+    } else if (const auto member = turnByte(name)) {
+      s.*member = std::uint8_t(number(value, 0, 255, name));
+    } else {
+      throw BadLine("cannot set " + quoted(name) +
+                    " (Werfer, Versuche, Augen, ErsterSchritt, Ueberlagert, the four "
+                    "turn flags or Spielfeld[N])");
+    }
+  }
+
+  void call(std::string_view name, const Words& arguments) {
+    const auto routine = routines().find(name);
+    if (routine == routines().end()) throw BadLine("unknown routine " + quoted(name));
+    const auto& [arity, run] = routine->second;
+    if (arguments.size() != arity) {
+      throw BadLine(quoted(name) + " takes " + (arity == 0 ? "no" : std::to_string(arity)) +
+                    (arity == 1 ? " image argument" : " image arguments") + ", got " +
+                    std::to_string(arguments.size()));
+    }
+    std::array<Image, 3> images{};
+    for (std::size_t i = 0; i < arity; ++i) images[i] = image(arguments[i]);
+    run(game_, images);
+  }
+
+  std::optional<std::string> value(std::string_view name) {
+    State& s = game_.state();
+    const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
+    if (const auto member = turnByte(name)) return std::to_string(s.*member);
+    if (name.starts_with("Spielfeld[")) return std::string(cellName(s.cell(spielfeld(name))));
+    if (const auto i = imageByName(name)) return flag(s.isShown(*i));
+    if (const auto t = timerByName(name)) return std::to_string(s.intervalOf(*t));
+    if (const MenuItem* item = menuItem(s, name)) return flag(item->Checked);
+    const auto captioned = name.ends_with(".Caption") ? name.substr(0, name.size() - 8) : "";
+    if (const MenuItem* item = menuItem(s, captioned)) return text(item->Caption);
+    if (name == "Wuerfel") return flag(s.WuerfelEnabled);
+    if (name == "KannNichtBtn") return flag(s.KannNichtBtnEnabled);
+    if (name == "FarbLabel") return text(s.FarbLabel);
+    if (name == "Bemerkung") return text(s.Bemerkung);
+    if (name == "Dialog") {
+      std::string texts;
+      for (const std::string& d : host_.dialogs()) texts += (texts.empty() ? "" : " | ") + text(d);
+      return texts.empty() ? text("") : texts;
+    }
+    if (name == "Help") {
+      std::string list;
+      for (HelpRequest r : host_.helpRequests()) {
+        list += (list.empty() ? "" : ", ") + std::string(kHelpNames[std::size_t(r)]);
+      }
+      return "[" + list + "]";
+    }
+    if (name == "Time") return std::to_string(host_.now());
+    if (name == "Clock") return std::to_string(host_.timeOfDay());
+    return std::nullopt;
+  }
+
+  void print(std::string_view name) {
+    const auto v = value(name);
+    if (!v) throw BadLine("unknown name " + quoted(name));
+    std::cout << name << " = " << *v << '\n';
+  }
+
+  // Every value: the turn bytes, the cells, the images in image order, the
+  // buttons, label and remark, the captions, the marks, the timers in table
+  // order, the dialogs, the help requests and the two clocks.
+  void dump() {
+    for (const auto& [name, member] : kBytes) print(name);
+    for (int n = 1; n <= 56; ++n) print("Spielfeld[" + std::to_string(n) + "]");
+    for (int i = 0; i < kImageCount; ++i) print(imageName(Image(i)));
+    for (std::string_view name : {"Wuerfel", "KannNichtBtn", "FarbLabel", "Bemerkung"}) print(name);
+    for (std::string_view item : kMenuItems) print(std::string(item) + ".Caption");
+    for (std::string_view item : kMenuItems) print(item);
+    for (TimerId t : kTimers) print(timerName(t));
+    for (std::string_view name : {"Dialog", "Help", "Time", "Clock"}) print(name);
+  }
+
+  VirtualHost host_;
+  Game game_;
+};
+
+}  // namespace
+}  // namespace quivalo
+
+int main(int argc, char** argv) {
+  const std::string_view path = argc == 2 ? argv[1] : "-";
+  if (argc > 2 || path == "--help" || path == "-h") {
+    (argc > 2 ? std::cerr : std::cout) << quivalo::kUsage;
+    return argc > 2 ? 2 : 0;
+  }
+  std::ifstream file;
+  if (path != "-") {
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(path), ec)) {
+      std::cerr << "quivalo-scenario: cannot read '" << path << "': it is a directory\n";
+      return 2;
+    }
+    file.open(std::string(path));
+    if (!file) {
+      std::cerr << "quivalo-scenario: cannot open '" << path << "': " << std::strerror(errno)
+                << '\n';
+      return 2;
+    }
+  }
+  std::istream& in = path == "-" ? std::cin : file;
+  quivalo::Scenario scenario;
+  std::string line;
+  for (long n = 1; std::getline(in, line); ++n) {
+    try {
+      scenario.execute(line);
+    } catch (const quivalo::BadLine& e) {
+      std::cout.flush();
+      std::cerr << n << ": " << e.what() << '\n';
+      return 2;
+    }
+  }
+  if (in.bad()) {
+    std::cerr << "error while reading the scenario\n";
+    return 2;
+  }
+  return 0;
+}
