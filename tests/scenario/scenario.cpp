@@ -23,46 +23,13 @@
 #include "computer/game.h"
 #include "game/virtual_host.h"
 #include "support/position.h"
+#include "usage.h"
 
 namespace quivalo {
 namespace {
 
-constexpr std::string_view kUsage = R"(usage: quivalo-scenario [FILE | -]
-
-Runs a game scenario on a virtual clock and prints what it is asked for.
-Reads FILE, or standard input when FILE is missing or '-'. One command a line;
-blank lines and lines starting with '#' are skipped.
-
-  clock MS              set the time of day the rules read (ms since midnight UTC)
-  advance MS            move virtual time on, firing every timer that comes due
-  set NAME VALUE        Werfer, Versuche, Augen, ErsterSchritt, Ueberlagert,
-                        BlauDran, RotDran, GelbDran, GreenDran (0..255), or
-                        Spielfeld[N] (N 1..56; 0..4 or Leer, Blau, Gelb, Green, Rot)
-  show IMAGE            set an image's visibility flag (board images, Zahl1..Zahl6)
-  hide IMAGE            clear it
-  check ITEM            set the mark of SpielerMenu1..4, leicht1 or schwer1
-  uncheck ITEM          clear it (no handler runs, the caption stays)
-  call ROUTINE [ARG..]  run a handler or routine by name, e.g. WuerfelClick,
-                        SteinBlau5Click, HausRotVollClick HausRotVoll3,
-                        RausWurfGelb SteinBlau6 SteinRot6 SteinGreen6, ComputerGelb
-  click IMAGE           a person's click on an image
-  print NAME            one line 'NAME = VALUE'
-  dump                  every value, in a fixed order
-  position [WORD..]     the start board with the pieces of the words: B12 Blau on
-                        field 12, Gz4 Gelb in goal slot 4, Rh13 Rot's full house
-                        slots, N5+ Gruen on field 5 with the field's picture beneath
-  describe              one line 'Position = WORDS', with '(cells or pictures
-                        differ)' added when the board is not what the words set up
-
-Printable names: the turn bytes, Spielfeld[N], every image, Wuerfel,
-KannNichtBtn, FarbLabel, Bemerkung, SpielerMenu1..4 and leicht1, schwer1
-(marks) and their .Caption, the eight timers (interval), Dialog (texts of the
-information dialogs shown), Help (help requests), Time (virtual ms since the
-start) and Clock (time of day).
-
-A bad line is reported as 'LINE: message' on standard error and ends the run
-with exit status 2; nothing after it runs.
-)";
+// The usage text, kept as text in usage.txt.
+constexpr std::string_view kUsage = kScenarioUsage;
 
 // A bad scenario line; the message is for the person who wrote it.
 struct BadLine : std::runtime_error {
