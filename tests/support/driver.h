@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The event driver: a game on the deterministic host moved on by the events
-// that the soak, the fuzz target and the monkey all draw from, with a
+// that the soak and the fuzz target draw from, with a
 // scripted person at the window.
 #pragma once
 

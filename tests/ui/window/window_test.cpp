@@ -242,8 +242,11 @@ class WindowTest : public QObject {
     QTRY_COMPARE(w.game().state().Augen, std::uint8_t{0});
     QTRY_VERIFY(named(w, "Wuerfel")->isEnabled());  // the roll has ended
     QVERIFY(w.game().state().Versuche < 3);
-    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);  // Strg+N: a new game
+    setUp(w.game().state(), "B5 R12");
+    w.mirror();
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);  // Strg+N: a new game, shown at once
     QCOMPARE(w.game().state().Versuche, std::uint8_t{3});
+    QCOMPARE(windowMismatch(w), QString());
   }
 
   // What a screen reader is told in the scene with the full goal lane; and
@@ -380,6 +383,54 @@ class WindowTest : public QObject {
     QTest::qWait(500);
     QCOMPARE(messages, QStringList(u"Herzlichen Glückwunsch Herr Blau, Sie haben gewonnen."_s));
     QVERIFY(!named(w, "Wuerfel")->isEnabled() && !named<QTimer>(w, "Timer3")->isActive());
+  }
+
+  // Alt+W makes the dice button click itself 100 ms later. Pressed in the
+  // last 100 ms before the win check finds a full goal lane, that click must
+  // not roll behind the winner's message, and after the message the game
+  // stands still ("Kann nicht" and the end of a roll bring no dice button
+  // back). A monkey at the window found this once.
+  void altWJustBeforeTheWinRollsNothingBehindTheMessage() {
+    TMain w;
+    QVERIFY(showActive(w));
+    w.game().Neu1Click();
+    setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4");
+    w.mirror();
+    QTRY_VERIFY(w.timer(TimerId::Timer3)->remainingTime() >= 0 &&
+                w.timer(TimerId::Timer3)->remainingTime() < 60);
+    const std::uint64_t rolls = w.game().stats().rolls;
+    std::uint64_t rollsBehindMessage = 0;
+    int messages = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        ++messages;
+        QTest::qWait(300);  // a person reads the message
+        rollsBehindMessage = w.game().stats().rolls - rolls;
+        box->button(QMessageBox::Ok)->click();
+      }
+    });
+    closer.start(5);
+    QTest::keyClick(w.windowHandle(), Qt::Key_W, Qt::AltModifier);
+    QTRY_COMPARE(messages, 1);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    closer.stop();
+    QCOMPARE(rollsBehindMessage, 0u);
+    clickAt(w, named(w, "KannNichtBtn")->geometry().center());  // if a roll got through anyway
+    QTest::qWait(300);
+    QVERIFY(!w.game().state().WuerfelEnabled);
+  }
+
+  // A mouse click on the dice button in the 100 ms after Alt+W does not
+  // make the delayed click a second roll on the button the first disabled.
+  void altWAndAMouseClickRollOnce() {
+    TMain w;
+    QVERIFY(showActive(w));
+    const std::uint64_t rolls = w.game().stats().rolls;
+    QTest::keyClick(w.windowHandle(), Qt::Key_W, Qt::AltModifier);
+    clickAt(w, named(w, "Wuerfel")->geometry().center());
+    QTest::qWait(300);
+    QCOMPARE(w.game().stats().rolls, rolls + 1);
   }
 
   // With every colour played by the computer, the game goes on behind the
