@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Counts the non-blank, non-comment lines of C++ (.cpp, .h) tracked in the
 # repository. Tests are everything that exists to check the program: all of
-# tests/ (unit and window tests, soak, fuzz target, their support
+# tests/ (unit and window tests, soak, their support
 # library with the consistency check) and the scenario tool that runs the
 # golden scenarios, wherever it lives. Benchmarks (bench/) measure and are
 # counted on their own line. Code is everything else: the program and its
@@ -49,7 +49,7 @@ bench=$(count $bench_files)
 data() { git ls-files -z "$@" | xargs -0 -r cat | grep -cvE '^[[:space:]]*(#|$)' || true; }
 scenarios=$(data '*.scn')
 outputs=$(data '*.out' '*.err')
-tables=$(data 'tests/*.txt' ':!:*CMakeLists.txt' ':!:tests/fuzz/*')
+tables=$(data 'tests/*.txt' ':!:*CMakeLists.txt')
 
 if [[ "${1:-}" == "-v" ]]; then
   for dir in $(sed 's|/[^/]*$||' <<<"$files" | sort -u); do

@@ -4,7 +4,7 @@
 # root (or sudo) only when it installs.
 #   scripts/deps.sh run     building and playing the game (./run.sh)
 #   scripts/deps.sh bench   the above, and the benchmarks
-#   scripts/deps.sh test    everything: the above, tests, sanitizers, fuzzing,
+#   scripts/deps.sh test    everything: the above, tests, sanitizers,
 #                           formatting and lint (./test.sh)
 set -euo pipefail
 

@@ -42,10 +42,7 @@ bool Driver::computerArmed() const {
 void Driver::apply(Action a, int arg) {
   const auto n = static_cast<std::size_t>(arg);
   switch (a) {
-    case Action::Timer:
-      if (const TimerId t = kTimers[n % kTimers.size()]; s().intervalOf(t) != 0) {
-        onTimer(t);  // as a busy event loop may order them
-      }
+    case Action::Timer:  // timers fire through the host
       return;
     case Action::Roll:
       if (s().WuerfelEnabled) game.WuerfelClick();

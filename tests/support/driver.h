@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The event driver: a game on the deterministic host moved on by the events
-// that the soak and the fuzz target draw from, with a
+// that the soak draws from, with a
 // scripted person at the window.
 #pragma once
 
@@ -73,8 +73,6 @@ class Driver final : public TimerTarget {
 
   bool won() const { return host.dialogs().size() > dialogsAtNeu_; }
   bool computerArmed() const;
-  // The scripted person waits to roll or to move.
-  bool personWaits() const { return planned_ != Action::Timer; }
   std::vector<std::string> check() const { return checkWithHost(s(), host, dialogsAtNeu_); }
 
   VirtualHost host;
