@@ -211,29 +211,6 @@ void TMain::connectTimers() {
   }
 }
 
-QRect TMain::imageRect(const QString& name) const {
-  const CellWidget* cell = cellOf(name);
-  if (cell == nullptr) {
-    return {};
-  }
-  return CellWidget::imageArea().translated(cell->pos());
-}
-
-CellWidget* TMain::cellOf(const QString& name) const {
-  const std::optional<Image> image = imageByName(name.toStdString());
-  if (!image || index(*image) >= kBoardImageCount) {
-    return nullptr;
-  }
-  for (CellWidget* cell : cells_) {
-    for (Image i : stackOf(cell->cell())) {
-      if (i == *image) {
-        return cell;
-      }
-    }
-  }
-  return nullptr;
-}
-
 void TMain::mirror() {
   const bool all = !mirrored_.has_value();
   if (all) {

@@ -64,14 +64,6 @@ class TMain final : public QMainWindow {
   // The widget that stands for the client area; every position of the
   // board and the column is relative to it.
   QWidget* client() const { return client_; }
-  // Where the board image of that name ("SteinBlau5", "HausRotLeer2") lies in
-  // the client area; null if there is no such board image.
-  QRect imageRect(const QString& name) const;
-  // The cell widget that holds the board image of that name, if any.
-  CellWidget* cellOf(const QString& name) const;
-  // One of the eight timers.
-  QTimer* timer(TimerId id) const { return timers_[id]; }
-
   // Brings the widgets in line with the game's state, touching only what
   // changed since the last call.
   void mirror();

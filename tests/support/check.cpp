@@ -3,12 +3,27 @@
 
 namespace quivalo {
 
+namespace {
+
+// Pieces of colour c on the board: full house slots, track images, full goal slots.
 int pieceCount(const State& s, Colour c) {
   int n = 0;
   for (int k = 1; k <= 4; ++k) n += int(s.isShown(HausVoll(c, k))) + int(s.isShown(ZielVoll(c, k)));
   for (int f = 1; f <= 40; ++f) n += int(s.isShown(Stein(c, f)));
   return n;
 }
+
+// The congratulation names a colour whose goal lane is full.
+bool namesAWinner(const State& s, std::string_view congratulation) {
+  for (Colour c : kColours) {
+    if (congratulation.find("Herr " + std::string(info(c).display) + ",") != std::string_view::npos)
+      return s.isShown(ZielVoll(c, 1)) && s.isShown(ZielVoll(c, 2)) && s.isShown(ZielVoll(c, 3)) &&
+             s.isShown(ZielVoll(c, 4));
+  }
+  return false;
+}
+
+}  // namespace
 
 std::vector<std::string> checkInvariants(const State& s) {
   std::vector<std::string> bad;
@@ -78,19 +93,10 @@ std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
   }
   const auto& said = host.dialogs();
   if (said.size() > dialogsAtNeu + 1) bad.push_back("a second congratulation");
-  if (said.size() > dialogsAtNeu && !testing::namesAWinner(s, said.back())) {
+  if (said.size() > dialogsAtNeu && !namesAWinner(s, said.back())) {
     bad.push_back("the congratulation names no colour with a full goal lane: " + said.back());
   }
   return bad;
-}
-
-bool testing::namesAWinner(const State& s, std::string_view congratulation) {
-  for (Colour c : kColours) {
-    if (congratulation.find("Herr " + std::string(info(c).display) + ",") != std::string_view::npos)
-      return s.isShown(ZielVoll(c, 1)) && s.isShown(ZielVoll(c, 2)) && s.isShown(ZielVoll(c, 3)) &&
-             s.isShown(ZielVoll(c, 4));
-  }
-  return false;
 }
 
 }  // namespace quivalo

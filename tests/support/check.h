@@ -12,9 +12,6 @@
 
 namespace quivalo {
 
-// Pieces of colour c on the board: full house slots, track images, full goal slots.
-int pieceCount(const State& s, Colour c);
-
 // Everything that must hold in the state between events: four pieces a colour,
 // the board array agreeing with the images, one colour to move, a pending roll
 // that can be given up, the captions and marks agreeing with the settings, and
@@ -27,10 +24,5 @@ std::vector<std::string> checkInvariants(const State& s);
 // whose goal lane is full.
 std::vector<std::string> checkWithHost(const State& s, const VirtualHost& host,
                                        std::size_t dialogsAtNeu);
-
-namespace testing {
-// The congratulation names a colour whose goal lane is full.
-bool namesAWinner(const State& s, std::string_view congratulation);
-}  // namespace testing
 
 }  // namespace quivalo

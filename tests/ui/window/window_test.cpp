@@ -108,7 +108,7 @@ QString windowMismatch(TMain& w) {
            QLatin1String(name));
   }
   for (TimerId t : kTimers) {
-    const QTimer* timer = w.timer(t);
+    const auto* timer = named<QTimer>(w, timerName(t).data());
     const std::uint32_t set = s.intervalOf(t);
     expect(timer->isActive() == (set != 0) && (set == 0 || timer->interval() == int(set)) &&
                timer->timerType() == Qt::PreciseTimer,
@@ -203,7 +203,7 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
      [](TMain& w) {
        setUpRoll(w.game().state(), positions.front());  // Blau's 4 from 9 knocks out Rot
        w.mirror();
-       clickAt(w, w.imageRect(u"SteinBlau9"_s).center());
+       clickAt(w, named(w, "Feld9")->geometry().center());
        if (w.game().state().Bemerkung.empty()) return QImage();
        w.game().state().Bemerkung = "Ab nach Hause!";
        w.mirror();
@@ -342,9 +342,9 @@ class WindowTest : public QObject {
     QCOMPARE(name("Feld12", QAccessible::Description) + u'|' +
                  name("HausBlau3", QAccessible::Description),
              u"Klick zieht diese Figur, wenn Rot gewürfelt hat und sie ziehen kann|"_s);
-    clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center(), Qt::RightButton);
+    clickAt(w, named(w, "HausGelb1")->geometry().center(), Qt::RightButton);
     QCOMPARE(name("HausGelb1"), u"Haus Gelb, Platz 1: Gelb"_s);
-    clickAt(w, w.imageRect(u"HausGelbVoll1"_s).center());
+    clickAt(w, named(w, "HausGelb1")->geometry().center());
     QCOMPARE(name("HausGelb1") + u", "_s + name("Feld21"),
              u"Haus Gelb, Platz 1: leer, Feld 21: Gelb"_s);
   }
@@ -430,8 +430,8 @@ class WindowTest : public QObject {
     w.game().Neu1Click();
     setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4");
     w.mirror();
-    QTRY_VERIFY(w.timer(TimerId::Timer3)->remainingTime() >= 0 &&
-                w.timer(TimerId::Timer3)->remainingTime() < 60);
+    const auto* winCheck = named<QTimer>(w, "Timer3");
+    QTRY_VERIFY(winCheck->remainingTime() >= 0 && winCheck->remainingTime() < 60);
     const std::uint64_t rolls = w.game().stats().rolls;
     std::uint64_t rollsBehindMessage = 0;
     QStringList messages;  // each with what the window shows behind it
@@ -453,7 +453,7 @@ class WindowTest : public QObject {
     QCOMPARE(rollsBehindMessage, 0u);
     clickAt(w, named(w, "KannNichtBtn")->geometry().center());  // if a roll got through anyway
     QTest::qWait(300);
-    QVERIFY(!w.game().state().WuerfelEnabled && !w.timer(TimerId::Timer3)->isActive());
+    QVERIFY(!w.game().state().WuerfelEnabled && !winCheck->isActive());
   }
 
   // A mouse click on the dice button in the 100 ms after Alt+W does not
