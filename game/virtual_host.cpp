@@ -49,7 +49,6 @@ bool VirtualHost::fireNext(std::uint64_t limit) {
   now_ = best;
   VirtualTimer& t = timers_[which];
   t.due = now_ + t.period + late();
-  ++firings_;
   if (target_ != nullptr) {
     target_->onTimer(kTimers[which]);
   }

@@ -37,7 +37,6 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
 
   // The period a timer runs with; 0 while it is stopped.
   std::uint32_t interval(TimerId t) const { return timers_[at(t)].period; }
-  std::uint64_t firings() const { return firings_; }
   const std::vector<std::string>& dialogs() const { return dialogs_; }
   const std::vector<HelpRequest>& helpRequests() const { return help_; }
 
@@ -64,7 +63,6 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
   std::uint64_t now_ = 0;
   std::uint32_t dayOffset_ = 0;
   std::function<std::uint64_t()> lateness_;
-  std::uint64_t firings_ = 0;
   TimerTarget* target_ = nullptr;
   std::vector<std::string> dialogs_;
   std::vector<HelpRequest> help_;

@@ -31,60 +31,46 @@ TEST_P(Choices, FollowThePriorities) {
 INSTANTIATE_TEST_SUITE_P(Table, Choices,
                          ::testing::ValuesIn(testing::readTable("computer/choices.txt", 3)));
 
-// Sweeps over the whole track for every colour and the rolls 1 to 5, so that
-// no field goes unseen: a lone piece anywhere moves as a person's click on it
-// would ("leicht"), and "schwer" hunts an opponent anywhere before the goal
-// approach can move the piece on the field before the last.
-class Sweep : public testing::GameTest {
- protected:
-  // The position after a person's click on the piece on `field` with `pips`,
-  // and after the computer's roll of `pips` instead.
-  std::pair<std::string, std::string> clickAndRoll(const std::string& words, Colour c, int field,
-                                                   int pips) {
-    s() = start_;
+using GameTest = testing::GameTest;
+
+// Over the whole track, for every colour and the rolls 1 to 5, so that no
+// field goes unseen: at "leicht" a lone piece anywhere moves as a person's
+// click on it would, and at "schwer" the hunt finds an opponent anywhere
+// before the goal approach can move the piece on the field before the last.
+TEST_F(GameTest, TheComputerSeesEveryField) {
+  const State start = s();
+  // The position after a person's click on the piece on `field`, and after
+  // the computer's roll of the same number instead.
+  const auto clickAndRoll = [&](const std::string& words, Colour c, int field, int pips) {
+    s() = start;
     testing::setUp(s(), words);
     testing::turn(s(), c, pips);
     game.SteinClick(c, field);
     const std::string clicked = testing::describe(s());
-    s() = start_;
+    s() = start;
     testing::setUp(s(), words);
     testing::turn(s(), c);
     host.setTimeOfDay(testing::timeForDie(pips));
     game.Computer(c);
-    return {clicked, testing::describe(s())};
-  }
-  static std::string word(Colour c, int field) {
-    return std::string(1, "BRGN"[index(c)]) + std::to_string(field);
-  }
-
-  const State start_ = s();
-};
-
-TEST_F(Sweep, ALonePieceAnywhereMovesAsItsClick) {
-  game.leicht1Click();
-  for (Colour c : kColours) {
-    for (int f = 1; f <= 40; ++f) {
-      for (int pips = 1; pips <= 5; ++pips) {
-        const auto [clicked, rolled] = clickAndRoll(word(c, f), c, f, pips);
-        EXPECT_EQ(rolled, clicked) << word(c, f) << " rolls " << pips;
-      }
-    }
-  }
-}
-
-TEST_F(Sweep, TheHuntSeesEveryField) {
+    return std::pair{clicked, testing::describe(s())};
+  };
+  const auto word = [](Colour c, int f) { return "BRGN"[index(c)] + std::to_string(f); };
   for (Colour c : kColours) {
     const Colour prey = kColours[(index(c) + 1) % 4];
     const int decoy = pathField(c, 39);
-    for (int target = 1; target <= 40; ++target) {
+    for (int f = 1; f <= 40; ++f) {
       for (int pips = 1; pips <= 5; ++pips) {
-        const int hunter = target > pips ? target - pips : target - pips + 40;
-        if (hunter == decoy || target == decoy) continue;
-        const std::string words = word(c, hunter) + " " + word(c, decoy) + " " + word(prey, target);
-        const auto [clicked, rolled] = clickAndRoll(words, c, hunter, pips);
-        // Only where the hunter's move lands on the prey is it a hunt.
-        if ((" " + clicked + " ").find(" " + word(c, target) + " ") == std::string::npos) continue;
-        EXPECT_EQ(rolled, clicked) << words << ", " << info(c).word << " rolls " << pips;
+        game.leicht1Click();
+        const auto [clicked, rolled] = clickAndRoll(word(c, f), c, f, pips);
+        EXPECT_EQ(rolled, clicked) << word(c, f) << " rolls " << pips;
+        // The hunter lands on the prey on f, unless it runs into its goal lane.
+        const int hunter = f > pips ? f - pips : f - pips + 40;
+        const std::string words = word(c, hunter) + " " + word(c, decoy) + " " + word(prey, f);
+        if (hunter == decoy || f == decoy) continue;
+        game.schwer1Click();
+        const auto [hunted, chosen] = clickAndRoll(words, c, hunter, pips);
+        if ((" " + hunted + " ").find(" " + word(c, f) + " ") == std::string::npos) continue;
+        EXPECT_EQ(chosen, hunted) << words << ", " << info(c).word << " rolls " << pips;
       }
     }
   }
