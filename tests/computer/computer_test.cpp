@@ -16,9 +16,7 @@ TEST_P(Choices, FollowThePriorities) {
   const testing::Row& c = GetParam();
   const Colour colour = testing::colourOf(c[1][0]);
   testing::setUp(s(), c[0]);
-  if (c[1].ends_with(" leicht")) {
-    game.leicht1Click();
-  }
+  if (c[1].ends_with(" leicht")) game.leicht1Click();
   testing::turn(s(), colour);
   host.setTimeOfDay(testing::timeForDie(c[1][1] - '0', 1000));  // the next roll
   game.Computer(colour);

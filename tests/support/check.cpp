@@ -32,9 +32,8 @@ std::vector<std::string> checkInvariants(const State& s) {
   auto expect = [&bad](bool ok, const char* what, int where) {
     if (!ok) bad.push_back(std::string(what) + ' ' + std::to_string(where));
   };
-  for (std::size_t i = 1; i < s.Spielfeld.size(); ++i) {
+  for (std::size_t i = 1; i < s.Spielfeld.size(); ++i)
     expect(s.Spielfeld[i] <= Cell::Rot, "no cell code in Spielfeld", int(i));
-  }
   for (int f = 1; f <= 40; ++f) {
     int pieces = 0;
     for (Colour c : kColours) {

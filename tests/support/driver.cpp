@@ -10,9 +10,7 @@ namespace quivalo::testing {
 namespace {
 
 std::function<std::uint64_t()> lateness(std::uint32_t maxJitterMs, std::uint64_t seed) {
-  if (maxJitterMs == 0) {
-    return {};
-  }
+  if (maxJitterMs == 0) return {};
   return [rng = Rng(seed), maxJitterMs]() mutable { return rng.below(maxJitterMs + 1ull); };
 }
 

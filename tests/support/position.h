@@ -7,7 +7,6 @@
 //   setUp(s, "B12 Gz4"); turn(s, Colour::Blau, 4);
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -41,9 +40,7 @@ inline void turn(State& s, Colour c, int pips = 0, int versuche = 1) {
   s.Augen = static_cast<std::uint8_t>(pips);
   s.ErsterSchritt = pips == 0 ? 0 : 1;
   s.Versuche = static_cast<std::uint8_t>(versuche);
-  for (int n = 1; n <= 6; ++n) {
-    s.setShown(Zahl(n), n == pips);
-  }
+  for (int n = 1; n <= 6; ++n) s.setShown(Zahl(n), n == pips);
 }
 
 inline Colour colourOf(char letter) { return kColours[std::string_view("BRGN").find(letter)]; }
@@ -114,9 +111,8 @@ inline std::string describe(const State& s) {
                ? " " + letter + std::to_string(f) + (s.isShown(Feld(f)) ? "+" : "")
                : "";
     }
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = 1; k <= 4; ++k)
       d += s.isShown(ZielVoll(c, k)) ? " " + letter + "z" + std::to_string(k) : "";
-    }
   }
   return d.empty() ? d : d.substr(1);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help, offscreen: bad help files give a notice, up to the size limit;
 // only links between topics are followed and Back returns; a keyword opens
-// its topic, umlauts left out; Esc closes; F1 in the game asks for the
-// contents; the shipped help's links, its player topics and its die figures.
+// its topic, umlauts left out; Esc closes; the shipped help's links, its
+// player topics and its die figures.
 #include <QDesktopServices>
 #include <QImage>
 #include <QLineEdit>
@@ -17,12 +17,10 @@
 
 #include "game/random.h"
 #include "ui/help/help_window.h"
-#include "ui/main_window.h"
 
 using namespace Qt::StringLiterals;
 using quivalo::HelpRequest;
 using quivalo::HelpWindow;
-using quivalo::ui::TMain;
 
 namespace {
 
@@ -75,12 +73,10 @@ DayOfDice countDayOfDice() {
   return day;
 }
 
-// Records every address handed to the desktop to open, and every help request.
-class Recorder : public QObject, public quivalo::HelpViewer {
+// Records every address handed to the desktop to open.
+class Recorder : public QObject {
   Q_OBJECT
  public:
-  void help(HelpRequest request) override { requests.push_back(request); }
-  std::vector<HelpRequest> requests;
   QList<QUrl> urls;
  public Q_SLOTS:
   void open(const QUrl& url) { urls.append(url); }
@@ -177,15 +173,6 @@ class HelpTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_Escape);
     QVERIFY(!w.isVisible());
-  }
-
-  void f1InTheGameAsksForTheContents() {
-    Recorder help;
-    TMain w(nullptr, &help);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::keyClick(&w, Qt::Key_F1);
-    QVERIFY(help.requests == std::vector<HelpRequest>{HelpRequest::Contents});
   }
 
   // The shipped help: every link leads to a topic and every topic can be

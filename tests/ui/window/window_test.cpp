@@ -3,25 +3,26 @@
 //
 // Golden screenshots: the window at start, after a knock-out and with a full
 // goal lane, the six die faces, the open menus, the keyboard's frame and the
-// about box, compared pixel for pixel with golden/NAME.png. On a difference the test writes
-// NAME.actual.png and NAME.diff.png (differing pixels red over a grey copy of
-// the render) into its working folder. The keyboard's frame and the about
-// box are compared again at scale factors 1.5 and 2, with golden/NAME@1.5x.png
-// and NAME@2x.png (CTest window_test_scale1.5 and window_test_scale2). After
-// a wanted change of the look, write new goldens with
+// about box, compared pixel for pixel with golden/NAME.png. On a difference
+// the test writes NAME.actual.png and NAME.diff.png (differing pixels red
+// over a grey copy of the render) into its working folder. The keyboard's
+// frame and the about box are compared again at scale factors 1.5 and 2,
+// with golden/NAME@1.5x.png and NAME@2x.png (CTest window_test_scale1.5 and
+// window_test_scale2). After a wanted change of the look, write new goldens
+// with
 //   QUIVALO_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/debug/tests/ui/window/window_test looks
 // (and again with QT_SCALE_FACTOR=1.5 and 2) and look at them before
-// committing them. Besides, what a picture cannot
+// committing them. Besides, the picture generator, what a picture cannot
 // show, and what a screen reader is told.
 //
-// Playing pieces from the keyboard: while a person's roll waits, the arrow
-// keys visit exactly the cells whose mouse click would move a piece, Enter
-// does what that click does, the mouse and a spent roll take the highlight
-// away, and a whole game can be finished with keys alone.
+// Playing pieces from the keyboard: while a person's roll waits, the keys
+// offer exactly the cells whose mouse click would move a piece, for every
+// colour and cell; the arrow keys visit them, Enter does what that click
+// does, and the mouse and a spent roll take the highlight away.
 //
-// At play, on real timers: the timers keep their convention, the computer
-// rolls a quarter second after a roll ends and plays on behind the modal
-// about box, and the program ends at once by menu, Alt+F4 or closing.
+// At play, on real timers: Alt+W's delayed click rolls nothing behind the
+// winner's message, the computer plays on behind the modal about box, and
+// the program ends at once by menu, Alt+F4 or closing.
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
@@ -33,7 +34,6 @@
 #include "ui/info_box.h"
 #include "ui/main_window.h"
 #include "ui/move_finder.h"
-#include "ui/qt_platform.h"
 #include "ui/translation.h"
 
 using namespace Qt::StringLiterals;
@@ -303,10 +303,14 @@ class WindowTest : public QObject {
   }
 
   // The names of the program's parts, the window's place and caption, that
-  // enlarging the window moves nothing, tab order, and the access keys (Alt+W
-  // rolls, Alt+K gives up).
+  // enlarging the window moves nothing, the focus, the access keys (Alt+W
+  // rolls, Alt+K gives up) and the window's shortcuts Strg+N and F1.
   void whatAPictureCannotShow() {
-    TMain w;
+    struct : HelpViewer {
+      std::vector<HelpRequest> asked;
+      void help(HelpRequest request) override { asked.push_back(request); }
+    } help;
+    TMain w(nullptr, &help);
     QVERIFY(showActive(w));
     QCOMPARE(w.objectName() + TInfo().objectName(), u"MainInfo"_s);
     QCOMPARE(w.windowTitle(), u"Quivalo !!!"_s);
@@ -335,6 +339,8 @@ class WindowTest : public QObject {
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);  // Strg+N: a new game, shown at once
     QCOMPARE(w.game().state().Versuche, std::uint8_t{3});
     QCOMPARE(windowMismatch(w), QString());
+    QTest::keyClick(&w, Qt::Key_F1);  // the help's contents, without a menu caption
+    QVERIFY(help.asked == std::vector<HelpRequest>{HelpRequest::Contents});
   }
 
   // What a screen reader is told in the scene with the full goal lane; and
