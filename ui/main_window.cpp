@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <algorithm>
+#include <type_traits>
 
 #include "ui/cell_widget.h"
 #include "ui/fonts.h"
