@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Counts the non-blank, non-comment lines of C++ (.cpp, .h) tracked in the
-# repository. Tests are everything that exists to check the program: all of
-# tests/ (unit and window tests, soak, their support
-# library with the consistency check) and the scenario tool that runs the
-# golden scenarios, wherever it lives. Benchmarks (bench/) measure and are
+# repository. Tests are everything that exists to check the program, all of
+# tests/: unit and window tests, the soak, the scenario tool that runs the
+# golden scenarios, and their support library with the consistency check.
+# Benchmarks (bench/) measure and are
 # counted on their own line. Code is everything else: the program and its
 # picture generator. Prints tests, code and tests per line of code, then the
 # benchmarks, and beside the C++ the lines of the golden scenarios and the
@@ -38,7 +38,7 @@ count() {
 }
 
 files=$(git ls-files '*.cpp' '*.h')
-is_test='^(tests/|tools/scenario/)'
+is_test='^tests/'
 test_files=$(grep -E "$is_test" <<<"$files" || true)
 bench_files=$(grep '^bench/' <<<"$files" || true)
 code_files=$(grep -Ev "$is_test|^bench/" <<<"$files" || true)
