@@ -9,8 +9,6 @@ namespace quivalo::ui {
 
 namespace {
 
-constexpr ByColour<const char*> kColourFile{{"blau", "rot", "gelb", "green"}};
-
 QString resource(const QString& name) {
   return QStringLiteral(":/pictures/") + name + QStringLiteral(".png");
 }
@@ -67,7 +65,7 @@ Pictures::Sizes Pictures::loadBoard(const QString& name) {
 Pictures::Pictures() {
   feld_ = loadBoard(QStringLiteral("feld"));
   for (Colour c : kColours) {
-    const QString colour = QString::fromLatin1(kColourFile[c]);
+    const QString colour = pictureWord(c);
     stein_[c] = loadBoard(QStringLiteral("stein_") + colour);
     leer_[c] = loadBoard(QStringLiteral("leer_") + colour);
     voll_[c] = loadBoard(QStringLiteral("voll_") + colour);

@@ -17,43 +17,39 @@ function(expect_match what actual pattern)
   endif()
 endfunction()
 
-if(CASE STREQUAL "missing_file")
-  execute_process(COMMAND ${TOOL} ${WORK_DIR}/no-such-scenario.scn
+# Runs TOOL with the arguments into `out` and `err` and checks its exit
+# status: a run that fails prints nothing on standard output, one that
+# succeeds nothing on standard error.
+macro(run wanted)
+  execute_process(COMMAND ${TOOL} ${ARGN}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  expect("status" "${status}" "2")
-  expect("stdout" "${out}" "")
+  expect("status" "${status}" "${wanted}")
+  if("${wanted}" STREQUAL "0")
+    expect("stderr" "${err}" "")
+  else()
+    expect("stdout" "${out}" "")
+  endif()
+endmacro()
+
+if(CASE STREQUAL "missing_file")
+  run(2 ${WORK_DIR}/no-such-scenario.scn)
   expect_match("stderr" "${err}" "cannot open '.*no-such-scenario.scn'")
 elseif(CASE STREQUAL "directory")
-  execute_process(COMMAND ${TOOL} ${WORK_DIR}
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  expect("status" "${status}" "2")
-  expect("stdout" "${out}" "")
+  run(2 ${WORK_DIR})
   expect_match("stderr" "${err}" "cannot read")
 elseif(CASE STREQUAL "too_many_arguments")
-  execute_process(COMMAND ${TOOL} a.scn b.scn
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  expect("status" "${status}" "2")
-  expect("stdout" "${out}" "")
+  run(2 a.scn b.scn)
   expect_match("stderr" "${err}" "^usage: quivalo-scenario")
 elseif(CASE STREQUAL "help")
-  execute_process(COMMAND ${TOOL} --help
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  expect("status" "${status}" "0")
-  expect("stderr" "${err}" "")
+  run(0 --help)
   expect_match("stdout" "${out}" "^usage: quivalo-scenario")
 elseif(CASE STREQUAL "blanks")
   file(WRITE ${WORK_DIR}/blanks.scn "\tprint \t Werfer\r\n# note\r\n\r\nprint Augen\r\n")
-  execute_process(COMMAND ${TOOL} ${WORK_DIR}/blanks.scn
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  expect("status" "${status}" "0")
-  expect("stderr" "${err}" "")
+  run(0 ${WORK_DIR}/blanks.scn)
   expect("stdout" "${out}" "Werfer = 1\nAugen = 0\n")
 elseif(CASE STREQUAL "dump")
   file(WRITE ${WORK_DIR}/dump.scn "dump\n")
-  execute_process(COMMAND ${TOOL} ${WORK_DIR}/dump.scn
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  expect("status" "${status}" "0")
-  expect("stderr" "${err}" "")
+  run(0 ${WORK_DIR}/dump.scn)
   # 363 lines: 9 turn bytes, 56 cells, 270 images, 2 buttons, label, remark,
   # 6 captions, 6 marks, 8 timers, Dialog, Help, Time, Clock; each section
   # checked where it begins and ends.

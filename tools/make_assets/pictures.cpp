@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
-#include <array>
-
+#include "assets/assets.h"
 #include "board_pictures.h"
 #include "die_faces.h"
 #include "icon.h"
@@ -12,16 +11,8 @@ namespace quivalo::assets {
 
 namespace {
 
-struct Tone {
-  const char* word;  // the colour's word in file names
-  QRgb rgb;
-};
-constexpr std::array<Tone, 4> kTones{{
-    {"blau", kBlue},
-    {"rot", kRed},
-    {"gelb", kYellow},
-    {"green", kGreen},
-}};
+// The colour tones of Blau, Rot, Gelb and Grün.
+constexpr ByColour<QRgb> kTones{{kBlue, kRed, kYellow, kGreen}};
 
 }  // namespace
 
@@ -34,17 +25,17 @@ std::vector<NamedPicture> allPictures() {
   const auto board = [&add](const QString& name, QRgb inside, QRgb corners) {
     add(name, boardPicture(inside, corners), largeBoardPicture(inside, corners));
   };
-  const auto toned = [](const char* kind, const char* word) {
-    return QString::fromLatin1(kind) + QLatin1Char('_') + QString::fromLatin1(word);
+  const auto toned = [](const char* kind, Colour c) {
+    return QString::fromLatin1(kind) + QLatin1Char('_') + pictureWord(c);
   };
   // A piece: its colour inside the ring, grey corners.
-  for (const Tone& t : kTones) board(toned("stein", t.word), t.rgb, kLightGrey);
+  for (Colour c : kColours) board(toned("stein", c), kTones[c], kLightGrey);
   // An empty track field: grey everywhere but the ring.
   board(QStringLiteral("feld"), kLightGrey, kLightGrey);
   // An empty house or goal slot: grey inside, the colour in the corners.
-  for (const Tone& t : kTones) board(toned("leer", t.word), kLightGrey, t.rgb);
+  for (Colour c : kColours) board(toned("leer", c), kLightGrey, kTones[c]);
   // A full slot: the colour everywhere but the ring.
-  for (const Tone& t : kTones) board(toned("voll", t.word), t.rgb, t.rgb);
+  for (Colour c : kColours) board(toned("voll", c), kTones[c], kTones[c]);
   for (int pips = 1; pips <= 6; ++pips) {
     add(QStringLiteral("zahl%1").arg(pips), dieFace(pips), largeDieFace(pips));
   }
