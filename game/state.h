@@ -139,10 +139,6 @@ struct ImageParts {
 };
 ImageParts partsOf(Image i);
 
-// Name of an image as the rules call it ("SteinBlau5", "HausRotVoll3", "Zahl6").
-std::string imageName(Image i);
-// The image of that name, if there is one.
-std::optional<Image> imageByName(std::string_view name);
 // Visibility of an image when the window is created and after a new game.
 bool initiallyShown(Image i);
 
@@ -176,8 +172,8 @@ constexpr std::optional<Colour> colourOf(TimerId t) {
   }
   return kColours[at(t) - at(TimerId::BlauTimer)];
 }
+// The timer's name, as its Qt timer is named ("Timer1", "BlauTimer").
 std::string_view timerName(TimerId t);
-std::optional<TimerId> timerByName(std::string_view name);
 
 // A menu item with a check mark.
 struct MenuItem {
@@ -266,9 +262,6 @@ struct State {
 
   bool operator==(const State&) const = default;
 };
-
-std::string_view cellName(Cell c);
-std::optional<Cell> cellByName(std::string_view name);
 
 // Caption of a player item for its colour and mark.
 std::string playerCaption(Colour c, bool person);

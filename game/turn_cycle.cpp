@@ -130,7 +130,6 @@ void TurnCycle::WuerfelClick() {
   setInterval(TimerId::Timer1, kRollEndMs);
   s_.WuerfelEnabled = false;
   s_.KannNichtBtnEnabled = true;
-  ++stats_.rolls;
 }
 
 void TurnCycle::KannNichtBtnClick() { s_.Augen = 0; }

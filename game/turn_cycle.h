@@ -19,11 +19,6 @@ inline constexpr std::array<std::string_view, 11> kRemarks{
     "Tschüüüüüüs.", "Auf Wiedersehen.",   "Bis dann.", "Ab nach Hause!",
     "Sorry!",       "War keine Absicht!", "Ups ..."};
 
-// Counters for tests and benchmarks; not part of the game's state.
-struct Stats {
-  std::uint64_t rolls = 0;
-};
-
 class TurnCycle {
  public:
   // Creates the game as the window does: creation values, Timer2, Timer3 and
@@ -36,7 +31,6 @@ class TurnCycle {
   const State& state() const { return s_; }
   // Direct access for tests and tools that set up a position.
   State& state() { return s_; }
-  const Stats& stats() const { return stats_; }
 
   // Turn cycle.
   void FormCreate();
@@ -82,7 +76,6 @@ class TurnCycle {
   void returnToHouse(Colour c);
 
   State s_;
-  Stats stats_;
   Platform platform_;
 
  private:

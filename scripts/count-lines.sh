@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Counts the non-blank, non-comment lines of C++ (.cpp, .h) tracked in the
-# repository. Tests are everything that exists to check the program, all of
-# tests/: unit and window tests, the soak, the scenario tool that runs the
-# golden scenarios, and their support library with the consistency check.
-# Benchmarks (bench/) measure and are
-# counted on their own line. Code is everything else: the program and its
-# picture generator. Prints tests, code and tests per line of code, then the
-# benchmarks, and beside the C++ the lines of the golden scenarios and the
-# tables of worked examples, which are data.
+# Counts the non-blank, non-comment lines of the tracked sources, in every
+# language. Tests are every line that exists only to check the program: the
+# C++ under tests/ (unit and window tests, the soak, the scenario tool, the
+# support library), the CMake and shell scripts under tests/ that run checks
+# (not the CMakeLists.txt that only register tests), and the test command
+# test.sh with the CI script that calls it. Code is the program and its
+# picture generator. Benchmarks (bench/) measure and are counted on their own
+# line. Beside them, the data the tests read: golden scenarios and tables.
 #
 #   scripts/count-lines.sh            the totals
 #   scripts/count-lines.sh -v         also the count of each folder
@@ -17,7 +16,7 @@ cd "$(dirname "$0")/.."
 
 # Non-blank lines outside // and /* */ comments (a line with code before a
 # comment counts).
-count() {
+count_cpp() {
   awk '
     {
       line = $0; code = 0
@@ -36,15 +35,24 @@ count() {
     }
     END { print n + 0 }' "$@" </dev/null
 }
+# Non-blank lines that are not a '#' comment (shell and CMake).
+count_script() { cat /dev/null "$@" | grep -cvE '^[[:space:]]*(#|$)' || true; }
 
-files=$(git ls-files '*.cpp' '*.h')
-is_test='^tests/'
-test_files=$(grep -E "$is_test" <<<"$files" || true)
-bench_files=$(grep '^bench/' <<<"$files" || true)
-code_files=$(grep -Ev "$is_test|^bench/" <<<"$files" || true)
-tests=$(count $test_files)
-code=$(count $code_files)
-bench=$(count $bench_files)
+# The count of the tracked files among "$@" (one path a line on stdin picks
+# them): C++ by its own rules, scripts by theirs.
+count() {
+  local files cpp scripts
+  files=$(cat)
+  cpp=$(grep -E '\.(cpp|h)$' <<<"$files" || true)
+  scripts=$(grep -E '\.(sh|cmake)$|^\.ci/run$' <<<"$files" || true)
+  # shellcheck disable=SC2086
+  echo $(($(count_cpp $cpp) + $(count_script $scripts)))
+}
+
+files=$(git ls-files '*.cpp' '*.h' 'tests/*.sh' 'tests/*.cmake' test.sh .ci/run)
+tests=$(grep -E '^tests/|^test\.sh$|^\.ci/run$' <<<"$files" | count)
+bench=$(grep -E '^bench/' <<<"$files" | count)
+code=$(grep -Ev '^tests/|^test\.sh$|^\.ci/run$|^bench/' <<<"$files" | count)
 # Lines of data files that are neither blank nor a '#' comment.
 data() { git ls-files -z "$@" | xargs -0 -r cat | grep -cvE '^[[:space:]]*(#|$)' || true; }
 scenarios=$(data '*.scn')
@@ -52,8 +60,12 @@ outputs=$(data '*.out' '*.err')
 tables=$(data 'tests/*.txt' ':!:*CMakeLists.txt')
 
 if [[ "${1:-}" == "-v" ]]; then
-  for dir in $(sed 's|/[^/]*$||' <<<"$files" | sort -u); do
-    printf '%6d  %s\n' "$(count $(grep "^$dir/[^/]*$" <<<"$files"))" "$dir"
+  for dir in $(awk '{ sub(/\/[^\/]*$/, "") || $0 = "." } 1' <<<"$files" | sort -u); do
+    if [ "$dir" = . ]; then
+      printf '%6d  %s\n' "$(grep -E '^[^/]*$' <<<"$files" | count)" "(top)"
+    else
+      printf '%6d  %s\n' "$(grep "^$dir/[^/]*$" <<<"$files" | count)" "$dir"
+    fi
   done
 fi
 printf 'tests %d, code %d, tests per line of code %s\n' "$tests" "$code" \

@@ -23,8 +23,6 @@ class CellWidget final : public QWidget {
   CellWidget(const BoardCell& cell, const Pictures& pictures, QWidget* parent);
 
   const BoardCell& cell() const { return cell_; }
-  // The image drawn on top, as last mirrored from the state.
-  std::optional<Image> topImage() const { return top_; }
   // Shows another image on top; repaints, renames (tooltip included) and
   // notifies assistive technology only when it changes.
   void setTopImage(std::optional<Image> image);

@@ -19,8 +19,6 @@ class TInfo final : public QDialog {
 
   explicit TInfo(QWidget* parent = nullptr);
 
-  QPushButton* okButton() const { return okButton_; }
-
  protected:
   void showEvent(QShowEvent* event) override;
 

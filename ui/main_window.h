@@ -57,13 +57,11 @@ class TMain final : public QMainWindow {
   explicit TMain(QWidget* parent = nullptr, HelpViewer* help = nullptr, Clock* clock = nullptr);
   ~TMain() override;
 
-  // The game, for tests and tools that set up a position through its state.
+  // The game, for the benchmark and the tests that set up a position through
+  // its state (then mirror()).
   Game& game() { return game_; }
   // The about box that "In&fo..." shows.
   void setInfoBox(TInfo* info) { info_ = info; }
-  // The widget that stands for the client area; every position of the
-  // board and the column is relative to it.
-  QWidget* client() const { return client_; }
   // Brings the widgets in line with the game's state, touching only what
   // changed since the last call.
   void mirror();

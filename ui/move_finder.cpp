@@ -24,7 +24,7 @@ int placeOnTheWay(const BoardCell& cell, Colour c) {
 
 }  // namespace
 
-MoveFinder::MoveFinder() : scratch_(host_.platform()) {}
+MoveFinder::MoveFinder() : scratch_(Platform{still_, still_, still_, still_}) {}
 
 bool MoveFinder::personRollWaits(const State& s) {
   if (s.Werfer < 1 || s.Werfer > 4) {

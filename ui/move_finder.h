@@ -5,11 +5,12 @@
 // keeps no move rules of its own.
 #pragma once
 
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "board/geometry.h"
 #include "computer/game.h"
-#include "game/virtual_host.h"
 
 namespace quivalo::ui {
 
@@ -29,7 +30,16 @@ class MoveFinder {
   std::vector<int> movableCells(const State& s);
 
  private:
-  VirtualHost host_;
+  // The scratch game's world: a clock that stands still, and timers, message
+  // and help that do nothing, so that a trial click reaches nothing outside.
+  struct Still final : Clock, Timers, InfoDialog, HelpViewer {
+    std::uint32_t msSinceMidnightUtc() override { return 0; }
+    void start(TimerId /*timer*/, std::uint32_t /*ms*/) override {}
+    void stop(TimerId /*timer*/) override {}
+    void information(std::string_view /*text*/) override {}
+    void help(HelpRequest /*request*/) override {}
+  };
+  Still still_;
   Game scratch_;
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fixture.h"
+#include "support/names.h"
 
 namespace quivalo {
 namespace {
@@ -16,7 +17,7 @@ TEST_P(Moves, EndWhereTheRulesSay) {
   testing::setUp(s(), m[0]);
   testing::turn(s(), testing::colourOf(m[1][0]), m[1][1] - '0');
   const State before = s();
-  game.click(*imageByName(m[2]));
+  game.click(*testing::imageByName(m[2]));
   if (m[3] == "-") {
     EXPECT_EQ(s(), before);
     return;

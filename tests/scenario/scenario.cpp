@@ -21,12 +21,19 @@
 #include <vector>
 
 #include "computer/game.h"
-#include "game/virtual_host.h"
+#include "support/names.h"
 #include "support/position.h"
+#include "support/virtual_host.h"
 #include "usage.h"
 
 namespace quivalo {
 namespace {
+
+using testing::cellByName;
+using testing::cellName;
+using testing::imageByName;
+using testing::imageName;
+using testing::timerByName;
 
 // The usage text, kept as text in usage.txt.
 constexpr std::string_view kUsage = kScenarioUsage;

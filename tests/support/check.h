@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/state.h"
-#include "game/virtual_host.h"
+#include "support/virtual_host.h"
 
 namespace quivalo {
 

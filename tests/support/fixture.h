@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "computer/game.h"
-#include "game/virtual_host.h"
 #include "support/check.h"
 #include "support/position.h"
+#include "support/virtual_host.h"
 
 namespace quivalo::testing {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/virtual_host.h"
+#include "support/virtual_host.h"
 
 #include <utility>
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A deterministic host for tests, tools and benchmarks: a virtual clock and a
-// virtual timer queue that fires due timers in time order as time moves on.
+// The deterministic host of the tests, the scenario tool and the benchmarks:
+// a virtual clock and a virtual timer queue that fires due timers in time
+// order as time moves on, and a record of the messages and help requests.
 #pragma once
 
 #include <array>
@@ -45,7 +46,14 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
     return static_cast<std::uint32_t>((now_ + dayOffset_) % kDayMs);
   }
 
-  std::uint32_t msSinceMidnightUtc() override { return timeOfDay(); }
+  // How often the rules have read the clock: once for each roll and for each
+  // remark.
+  std::uint64_t draws() const { return draws_; }
+
+  std::uint32_t msSinceMidnightUtc() override {
+    ++draws_;
+    return timeOfDay();
+  }
   void start(TimerId timer, std::uint32_t ms) override;
   void stop(TimerId timer) override;
   void information(std::string_view text) override;
@@ -62,6 +70,7 @@ class VirtualHost final : public Clock, public Timers, public InfoDialog, public
   std::array<VirtualTimer, kTimerCount> timers_{};
   std::uint64_t now_ = 0;
   std::uint32_t dayOffset_ = 0;
+  std::uint64_t draws_ = 0;
   std::function<std::uint64_t()> lateness_;
   TimerTarget* target_ = nullptr;
   std::vector<std::string> dialogs_;
