@@ -4,7 +4,8 @@
 # take turns, each pinned to the same core, for a number of rounds, and the
 # best CPU time per game of each is kept (on a shared machine single runs
 # vary). Then callgrind counts the instructions of one batch of games, which
-# stays the same however busy the machine is. Ratios are to the first binary.
+# stays the same however busy the machine is. Ratios are to the first binary
+# that runs the same benchmark.
 #   bench/compare.sh [-r ROUNDS] [-c CORE] BINARY...
 #   bench/compare.sh build/old/bench/quivalo-bench-rules build/bench/bench/quivalo-bench-rules
 set -euo pipefail
@@ -55,9 +56,14 @@ awk -v rounds="$rounds" '
   { k = $2 SUBSEP $3; ins[k] = $4; bin[$2] = $1; if ($2 > last) last = $2 }
   END {
     printf "%-30s %-40s %12s %7s %16s %7s\n", "benchmark", "binary", "us/game", "ratio", "instructions", "ratio"
-    for (j = 1; j <= count; j++) for (i = 0; i <= last; i++) {
-      n = names[j]; k = i SUBSEP n; f = 0 SUBSEP n
-      printf "%-30s %-40s %12.1f %7.3f %16.0f %7.3f\n", n, bin[i], best[k], best[k] / best[f], ins[k], ins[k] / ins[f]
+    for (j = 1; j <= count; j++) {
+      n = names[j]; f = ""
+      for (i = 0; i <= last; i++) {
+        k = i SUBSEP n
+        if (!(k in best)) continue
+        if (f == "") f = k
+        printf "%-30s %-40s %12.1f %7.3f %16.0f %7.3f\n", n, bin[i], best[k], best[k] / best[f], ins[k], ins[k] / ins[f]
+      }
     }
     printf "(best of %d rounds on one core; instructions per game from callgrind)\n", rounds
   }' "$tmp/times" "$tmp/counts"
