@@ -2,7 +2,7 @@
 // The help, offscreen: bad help files give a notice, up to the size limit;
 // only links between topics are followed and Back returns; the search finds
 // keywords, then text, umlauts left out; Alt+I and Alt+S take the focus; Esc
-// closes; the shipped help's links, player topics and die figures.
+// closes; the shipped help's contents, links, player topics and die figures.
 #include <QDesktopServices>
 #include <QImage>
 #include <QLineEdit>
@@ -16,6 +16,7 @@
 #include <array>
 
 #include "game/random.h"
+#include "game/turn_cycle.h"
 #include "ui/help/help_window.h"
 
 using namespace Qt::StringLiterals;
@@ -153,9 +154,12 @@ class HelpTest : public QObject {
     const QString table =
         u"uberspringen=Spielregeln;Laufbahn=Das Spielbrett;hinweis=Das Spielbrett;alt+z=Tastatur;"
         "mehrere personen=Menü Optionen;gluckwunsche=Für Neugierige;zuruck=Hilfe benutzen;"
+        "tipps=Tipps;faq=Häufige Fragen;fragen=Häufige Fragen;lizenz=Über Quivalo;"
         "kann nicht=So zieht der Computer>Drei Würfe;qwxz=Nichts gefunden"_s;
     for (const QString& row : table.split(u';'))
       QTest::newRow(qPrintable(row)) << row.section(u'=', 0, 0) << row.section(u'=', 1).split(u'>');
+    for (const std::string_view remark : quivalo::kRemarks)  // the remark line's texts
+      QTest::newRow(remark.data()) << QString::fromUtf8(remark) << QStringList{u"Rauswerfen"_s};
   }
 
   void theSearchFindsKeywordsThenText() {
@@ -196,31 +200,41 @@ class HelpTest : public QObject {
     }
   }
 
-  // The shipped help: every link leads to a topic and every topic can be
-  // reached from the first; only "Für Neugierige" has formulas, milliseconds
-  // and percentages; and each figure it gives about the die is the formula's,
-  // counted over every millisecond of a day (the clock starts again at midnight).
+  // The shipped help: the welcome topic lists the window's contents in order,
+  // every link leads to a topic and every topic can be reached from the first;
+  // only "Für Neugierige" has formulas, milliseconds and percentages; and each
+  // figure it gives about the die is the formula's, counted over every
+  // millisecond of a day (the clock starts again at midnight).
   void theShippedHelpIsRight() {
     const quivalo::HelpFile help = quivalo::readHelpFile({kShipped});
     QVERIFY2(help.problem.isEmpty(), qPrintable(help.problem));
+    HelpWindow w({kShipped});
+    w.request(HelpRequest::Contents);
+    const auto* contents = w.findChild<QListWidget*>(u"contentsList"_s);
     QStringList titles;
-    for (const auto& t : help.topics) titles << t.title;
-    static const QRegularExpression link(uR"(\]\(([^)]*)\))"_s);
+    for (int i = 0; i < contents->count(); ++i) titles << contents->item(i)->text();
+    static const QRegularExpression link(uR"(\]\(<?([^)]*?)>?\))"_s);  // [text](<Title>)
+    QStringList welcome{titles.front()};  // and the list that ends the first topic
+    for (const auto& m : link.globalMatch(help.topics.front().markdown.section(u"\n## "_s, -1)))
+      welcome << m.captured(1);
+    QCOMPARE(welcome, titles);
     static const QRegularExpression figure(uR"(\d\s*ms\b|%|Millisekunde|×|³²)"_s);
+    QHash<QString, QString> markdownOf;  // the file's topics, without the window's own
+    for (const auto& t : help.topics) markdownOf.insert(t.title, t.markdown);
     QStringList reached{titles.front()};
     for (qsizetype i = 0; i < reached.size(); ++i) {
-      const QString& markdown = help.topics[titles.indexOf(reached[i])].markdown;
+      const QString markdown = markdownOf.value(reached[i]);
       QVERIFY2(reached[i] == u"Für Neugierige"_s || !figure.match(markdown).hasMatch(),
                qPrintable(reached[i]));
       for (const auto& m : link.globalMatch(markdown)) {
-        const QString to = m.captured(1).mid(1, m.captured(1).size() - 2);  // "<Title>"
-        QVERIFY2(m.captured(1).startsWith(u'<') && titles.contains(to), qPrintable(m.captured()));
+        const QString to = m.captured(1);
+        QVERIFY2(m.captured().startsWith(u"](<"_s) && titles.contains(to),
+                 qPrintable(m.captured()));
         if (!reached.contains(to)) reached << to;
       }
     }
     QCOMPARE(reached.size(), titles.size());
-    QString text;
-    for (const auto& t : help.topics) text += t.markdown;
+    const QString text = markdownOf.values().join(QString());
     const QLocale german(QLocale::German);
     const std::uint32_t noon = 12 * 60 * 60 * 1000;  // ms since midnight at noon
     QVERIFY(text.contains(u"um 12:00:00,000 Uhr UTC (t = %1) zeigt zum Beispiel eine %2."_s.arg(
