@@ -190,15 +190,18 @@ void HelpWindow::buildCards() {
   tabs_ = new QTabWidget(this);
   contentsList_ = new QListWidget(tabs_);
   contentsList_->setObjectName(u"contentsList"_s);
+  contentsList_->setAccessibleName(u"Themen"_s);
   tabs_->addTab(contentsList_, u"&Inhalt"_s);
   auto* search = new QWidget(tabs_);
   searchEdit_ = new QLineEdit(search);
   searchEdit_->setPlaceholderText(u"Suchwort eingeben"_s);
-  keywordList_ = new QListWidget(search);
-  keywordList_->setObjectName(u"keywordList"_s);
+  searchEdit_->setAccessibleName(u"Suchwort"_s);
+  foundList_ = new QListWidget(search);
+  foundList_->setObjectName(u"foundList"_s);
+  foundList_->setAccessibleName(u"Gefunden"_s);
   auto* searchLayout = new QVBoxLayout(search);
   searchLayout->addWidget(searchEdit_);
-  searchLayout->addWidget(keywordList_);
+  searchLayout->addWidget(foundList_);
   search->setFocusProxy(searchEdit_);
   tabs_->addTab(search, u"&Suchen"_s);
   tabs_->tabBar()->installEventFilter(this);
@@ -209,7 +212,7 @@ void HelpWindow::connectParts() {
   connect(contentsList_, &QListWidget::currentTextChanged, this, &HelpWindow::showPage);
   connect(searchEdit_, &QLineEdit::textChanged, this, &HelpWindow::search);
   connect(searchEdit_, &QLineEdit::returnPressed, this, &HelpWindow::openFoundTopic);
-  connect(keywordList_, &QListWidget::itemActivated, this, &HelpWindow::openFoundTopic);
+  connect(foundList_, &QListWidget::itemActivated, this, &HelpWindow::openFoundTopic);
   // Only links between pages are followed; any other address is ignored.
   connect(pageView_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (pageOf(pages_, url) != nullptr) showPage(url.path());
@@ -308,11 +311,10 @@ void HelpWindow::showPage(const QString& title) {
 void HelpWindow::search(const QString& text) {
   const QString wanted = folded(text.simplified());
   const QStringList words = wanted.split(u' ', Qt::SkipEmptyParts);
-  keywordList_->clear();
+  foundList_->clear();
   QStringList listed;  // the pages a keyword found
   const auto add = [this, &listed](const QString& entry, const QString& title) {
-    new QListWidgetItem(entry, keywordList_);
-    keywordList_->item(keywordList_->count() - 1)->setData(Qt::UserRole, title);
+    (new QListWidgetItem(entry, foundList_))->setData(Qt::UserRole, title);
     listed.append(title);
   };
   for (const QString& entry : keywords_) {
@@ -325,15 +327,14 @@ void HelpWindow::search(const QString& text) {
       add(title, title);
     }
   }
-  if (keywordList_->count() == 0) {
-    new QListWidgetItem(u"Nichts gefunden"_s, keywordList_);
-    keywordList_->item(0)->setFlags(Qt::ItemIsEnabled);  // a plain line, not an entry
+  if (foundList_->count() == 0) {
+    (new QListWidgetItem(u"Nichts gefunden"_s, foundList_))->setFlags(Qt::ItemIsEnabled);
   }
-  keywordList_->setCurrentRow(0);
+  foundList_->setCurrentRow(0);
 }
 
 void HelpWindow::openFoundTopic() {
-  if (const QListWidgetItem* item = keywordList_->currentItem()) {
+  if (const QListWidgetItem* item = foundList_->currentItem()) {
     showPage(item->data(Qt::UserRole).toString());
   }
 }

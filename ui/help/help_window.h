@@ -90,7 +90,7 @@ class HelpWindow final : public QWidget {
   QTabWidget* tabs_;
   QListWidget* contentsList_;
   QLineEdit* searchEdit_;
-  QListWidget* keywordList_;
+  QListWidget* foundList_;
   QTextBrowser* pageView_;
   QPushButton* back_;
 };

@@ -172,7 +172,7 @@ class HelpTest : public QObject {
     const QString before = titleShown(w);
     edit->insert(typed);  // as typed or pasted
     QStringList listed;   // the topic of each entry, or the line saying nothing was found
-    auto* found = w.findChild<QListWidget*>(u"keywordList"_s);
+    auto* found = w.findChild<QListWidget*>(u"foundList"_s);
     for (int i = 0; i < found->count(); ++i) listed << found->item(i)->text().section(u" – "_s, -1);
     QCOMPARE(listed.value(0), topics.front());
     QVERIFY2(listed.indexOf(topics.back()) >= topics.size() - 1, qPrintable(listed.join(u'|')));
