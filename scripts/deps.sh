@@ -13,7 +13,7 @@ run=(
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
-bench=(libbenchmark-dev)
+bench=(libbenchmark-dev valgrind)
 test=(
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils
