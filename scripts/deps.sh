@@ -13,7 +13,8 @@ run=(
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
-bench=(libbenchmark-dev)
+# The window's figures are measured on an X server: Xvfb, through xvfb-run.
+bench=(libbenchmark-dev xvfb xauth)
 test=(
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils
