@@ -245,7 +245,7 @@ QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
                             void (TMain::*handler)()) {
   QAction* a = menu->addAction(QString::fromUtf8(caption));
   a->setObjectName(QString::fromLatin1(name));
-  connect(a, &QAction::triggered, this, handler);
+  connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
   return a;
 }
 
