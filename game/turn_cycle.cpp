@@ -190,11 +190,17 @@ void TurnCycle::Timer3Timer() {
     std::string text = "Herzlichen Glückwunsch Herr ";
     text += info(c).display;
     text += ", Sie haben gewonnen.";
-    // The dice button is disabled before the message as well: a click on it
-    // that is already on its way (Alt+W fires a moment after the key) would
-    // otherwise roll behind the message and let the game go on after the win.
+    // The message is modal. In the window it runs a nested event loop: this
+    // check waits inside `information` until the message is closed, and
+    // meanwhile the running timers and any click already queued are handled
+    // behind the message, on the state as it is here. So the dice button is
+    // disabled before the message as well: a click on it that is already on
+    // its way (Alt+W fires a moment after the key) would otherwise roll
+    // behind the message and let the game go on after the win.
     s_.WuerfelEnabled = false;
     platform_.dialog.information(text);
+    // And after it, as the win has always ended: whatever ran behind the
+    // message, the game stands still from here until "Neu".
     s_.WuerfelEnabled = false;
     // A game has one winner: a second full lane found in the same check is
     // not congratulated as well.

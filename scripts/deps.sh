@@ -13,7 +13,9 @@ run=(
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
-bench=(libbenchmark-dev valgrind)
+# The window's figures are measured on an X server (Xvfb, through xvfb-run);
+# instructions are counted by valgrind.
+bench=(libbenchmark-dev valgrind xvfb xauth)
 test=(
   libgtest-dev libgmock-dev
   xvfb xauth x11-utils
