@@ -217,7 +217,9 @@ void HelpWindow::connectParts() {
   connect(pageView_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (pageOf(pages_, url) != nullptr) showPage(url.path());
   });
+  // The title names the page shown, for the task bar and screen readers.
   connect(pageView_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+    setWindowTitle(url.path() + u" – Hilfe zu Quivalo"_s);
     const QSignalBlocker block(contentsList_);
     contentsList_->setCurrentItem(contentsList_->findItems(url.path(), Qt::MatchExactly).value(0));
   });
