@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The turn cycle's three-roll rule and house tidying. Worked stories of the turn
-// cycle, remarks and timers are golden scenarios (tests/scenario/golden).
+// House tidying, every house in every state. Worked stories of the turn
+// cycle, the three-roll rule (three_rolls.scn), remarks and timers are golden
+// scenarios.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -9,24 +10,6 @@
 
 namespace quivalo {
 namespace {
-
-// The three-roll rule of game/three_rolls.txt: the position, the colour given
-// the turn and the rolls it gets.
-class ThreeRollRule : public testing::GameTest,
-                      public ::testing::WithParamInterface<testing::Row> {};
-
-TEST_P(ThreeRollRule, ReadsTheHouseAndGoalPictures) {
-  const Colour c = testing::colourOf(GetParam()[1][0]);
-  testing::setUp(s(), GetParam()[0]);
-  s().Werfer = static_cast<std::uint8_t>(c == Colour::Blau ? 4 : index(c));
-  s().Versuche = 0;
-  game.NeuerWerfer();
-  EXPECT_EQ(s().Dran(c), 1);
-  EXPECT_EQ(s().Versuche, std::stoi(GetParam()[2]));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ThreeRollRule,
-                         ::testing::ValuesIn(testing::readTable("game/three_rolls.txt", 3)));
 
 using GameTest = testing::GameTest;
 

@@ -5,6 +5,7 @@
 // values, Timer2, Timer3 and Timer4 started, FormCreate run, time of day 0.
 // A bad line is reported as "LINE: message" before any part of it takes
 // effect, and ends the run with exit status 2.
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -265,6 +266,13 @@ class Scenario {
     } else if (command == "describe") {
       expect(w, 0, "");
       describe(s);
+    } else if (command == "turn") {
+      expect(w, 2, "COLOUR PIPS");
+      const auto c = std::find_if(kColours.begin(), kColours.end(),
+                                  [&w](Colour c) { return info(c).word == w[1]; });
+      if (c == kColours.end())
+        throw BadLine("unknown colour " + quoted(w[1]) + " (Blau, Rot, Gelb or Green)");
+      testing::turn(s, *c, int(number(w[2], 0, 6, "pips")));
     } else {
       throw BadLine("unknown command " + quoted(command));
     }
