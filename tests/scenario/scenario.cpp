@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "computer/game.h"
-#include "support/names.h"
 #include "support/position.h"
 #include "support/virtual_host.h"
 #include "usage.h"
@@ -30,11 +29,38 @@
 namespace quivalo {
 namespace {
 
-using testing::cellByName;
-using testing::cellName;
-using testing::imageByName;
-using testing::imageName;
-using testing::timerByName;
+// The names the rules call images, timers and cell codes by ("SteinBlau5",
+// "HausRotVoll3", "Zahl6", "BlauTimer", "Green").
+std::string imageName(Image i) {
+  const ImageParts p = partsOf(i);
+  const ImageFamily& f = family(p.kind);
+  return std::string(f.prefix) + std::string(f.coloured ? info(p.colour).word : "") +
+         std::string(f.suffix) + std::to_string(p.number);
+}
+
+std::optional<Image> imageByName(std::string_view name) {
+  for (int i = 0; i < kImageCount; ++i) {
+    if (imageName(Image(i)) == name) return Image(i);
+  }
+  return std::nullopt;
+}
+
+std::optional<TimerId> timerByName(std::string_view name) {
+  for (TimerId t : kTimers) {
+    if (timerName(t) == name) return t;
+  }
+  return std::nullopt;
+}
+
+constexpr std::array<Cell, 5> kCells{Cell::Leer, Cell::Blau, Cell::Gelb, Cell::Green, Cell::Rot};
+constexpr std::array<std::string_view, 5> kCellNames{"Leer", "Blau", "Gelb", "Green", "Rot"};
+std::string_view cellName(Cell c) { return kCellNames.at(std::size_t(c)); }
+std::optional<Cell> cellByName(std::string_view name) {
+  for (Cell c : kCells) {
+    if (cellName(c) == name) return c;
+  }
+  return std::nullopt;
+}
 
 // The usage text, kept as text in usage.txt.
 constexpr std::string_view kUsage = kScenarioUsage;

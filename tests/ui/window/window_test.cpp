@@ -15,11 +15,11 @@
 // committing them. Besides, the picture generator, what a picture cannot
 // show, and what a screen reader is told and can do.
 //
-// Playing pieces from the keyboard: while a person's roll waits, the keys
-// offer exactly the cells whose mouse click would move a piece, for every
-// colour and cell; the arrow keys visit them in the order of the colour's
-// way, Enter or Space does what a click does, Escape or Tab leaves them, and
-// the mouse and a spent roll take the highlight away.
+// Playing pieces from the keyboard, for each colour: while a person's roll
+// waits, the arrow keys visit exactly the pieces that can move, in the order
+// of the colour's way (the house, the track from the start field over 40 and
+// 1, the goal lane); Enter or Space does what a click does, Escape or Tab
+// leaves them, and the mouse and a spent roll take the highlight away.
 //
 // At play, on real timers: Alt+W's delayed click rolls nothing behind the
 // winner's message, the computer plays on behind the modal about box, and
@@ -34,7 +34,6 @@
 #include "ui/frames.h"
 #include "ui/info_box.h"
 #include "ui/main_window.h"
-#include "ui/move_finder.h"
 #include "ui/translation.h"
 
 using namespace Qt::StringLiterals;
@@ -376,43 +375,6 @@ class WindowTest : public QObject {
     QCOMPARE(QToolTip::text(), u"Feld 13: Blau"_s);
   }
 
-  // Keyboard play offers, for every colour played by a person and every
-  // roll, with pieces in the house, on each of the 40 track fields and in each
-  // goal slot, exactly the cells whose click would move a piece, each click
-  // tried on a fresh copy of the game.
-  void theKeysOfferTheCellsWhoseClickMoves() {
-    ui::MoveFinder finder;
-    VirtualHost host;
-    const Game fresh(host.platform());
-    for (Colour c : kColours) {
-      const std::string x(1, "BRGN"[index(c)]);
-      std::vector<std::string> positions{x + "z1 " + x + "z2 " + x + "z3",
-                                         x + "z1 " + x + "z3 " + x + std::to_string(info(c).start)};
-      for (int f = 1; f <= 10; ++f) {  // the four pieces ten fields apart, an opponent between
-        positions.push_back("BRGN"[(index(c) + 1) % 4] + std::to_string(f + 5));
-        for (int d = 0; d < 40; d += 10) positions.back() += " " + x + std::to_string(f + d);
-      }
-      for (const std::string& words : positions) {
-        for (int pips = 1; pips <= 6; ++pips) {
-          State s = fresh.state();
-          setUp(s, words);
-          turn(s, c, pips);
-          s.SpielerMenu[c].Checked = true;
-          std::vector<int> offered = finder.movableCells(s), moving;
-          for (std::size_t i = 0; i < boardCells().size(); ++i) {
-            Game copy(host.platform());
-            copy.state() = s;
-            if (const auto top = topmostShown(s, boardCells()[i])) copy.click(*top);
-            if (copy.state().Augen == 0) moving.push_back(int(i));
-          }
-          std::sort(offered.begin(), offered.end());
-          QVERIFY2(offered == moving,
-                   qPrintable(QString::fromStdString(words) + u" "_s + QString::number(pips)));
-        }
-      }
-    }
-  }
-
   // A person's roll waiting, and the cells the arrow keys visit: the pieces
   // along the colour's way, from the house over the track from its start
   // field to the goal lane; the key that moves the chosen piece and the key
@@ -424,25 +386,28 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("visits");
     QTest::addColumn<int>("confirm");
     QTest::addColumn<int>("leave");
+    const auto row = [](const char* name, const QString& pieces, Colour c, int pips,
+                        const QString& visits, Qt::Key confirm, Qt::Key leave) {
+      QTest::newRow(name) << pieces << int(c) << pips << visits << int(confirm) << int(leave);
+    };
     // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38 goes
     // into the goal lane; goal slot 1 cannot go 4 further.
-    QTest::newRow("Blau") << u"B5 B9 B38 Bz1 R13 G30"_s << int(Blau) << 4
-                          << u"Feld 9: Blau|Feld 38: Blau"_s << int(Qt::Key_Return)
-                          << int(Qt::Key_Escape);
-    QTest::newRow("Blau, a six") << u"B3 N9"_s << int(Blau) << 6
-                                 << u"Haus Blau, Platz 2: Blau|Haus Blau, Platz 3: Blau|"
-                                    "Haus Blau, Platz 4: Blau|Feld 3: Blau"_s
-                                 << int(Qt::Key_Space) << int(Qt::Key_Tab);
-    QTest::newRow("Gelb, past 40") << u"G3 G25 G12 Gz1"_s << int(Gelb) << 2
-                                   << u"Feld 25: Gelb|Feld 3: Gelb|Feld 12: Gelb|"
-                                      "Ziel Gelb, Platz 1: Gelb"_s
-                                   << int(Qt::Key_Enter) << int(Qt::Key_Backtab);
-    QTest::newRow("Rot, past 40") << u"R38 R2 R15"_s << int(Rot) << 3
-                                  << u"Feld 15: Rot|Feld 38: Rot|Feld 2: Rot"_s
-                                  << int(Qt::Key_Space) << int(Qt::Key_Escape);
+    row("Blau", u"B5 B9 B38 Bz1 R13 G30"_s, Blau, 4, u"Feld 9: Blau|Feld 38: Blau"_s,
+        Qt::Key_Return, Qt::Key_Escape);
+    row("Blau, a six", u"B3 N9"_s, Blau, 6,
+        u"Haus Blau, Platz 2: Blau|Haus Blau, Platz 3: Blau|Haus Blau, Platz 4: Blau|"
+        "Feld 3: Blau"_s,
+        Qt::Key_Space, Qt::Key_Tab);
+    row("Rot", u"R38 R2 R15 Rz1"_s, Rot, 3,
+        u"Feld 15: Rot|Feld 38: Rot|Feld 2: Rot|Ziel Rot, Platz 1: Rot"_s, Qt::Key_Enter,
+        Qt::Key_Backtab);
+    row("Gelb", u"G25 G40 G1 G12"_s, Gelb, 2,
+        u"Feld 25: Gelb|Feld 40: Gelb|Feld 1: Gelb|Feld 12: Gelb"_s, Qt::Key_Space, Qt::Key_Escape);
+    row("Grün", u"N31 N5 N30 Nz2"_s, Green, 1,
+        u"Feld 31: Grün|Feld 5: Grün|Feld 30: Grün|Ziel Grün, Platz 2: Grün"_s, Qt::Key_Return,
+        Qt::Key_Tab);
     // Every piece at home and no six: nothing can move.
-    QTest::newRow("nothing") << u"R12"_s << int(Green) << 4 << QString() << int(Qt::Key_Return)
-                             << int(Qt::Key_Escape);
+    row("nothing", u"R12"_s, Blau, 4, QString(), Qt::Key_Return, Qt::Key_Escape);
   }
 
   void theKeysPlayAlongTheWay() {
@@ -527,18 +492,6 @@ class WindowTest : public QObject {
     clickOn(w, u"KannNichtBtn"_s);  // if a roll got through anyway
     QTest::qWait(300);
     QVERIFY(!w.game().state().WuerfelEnabled && !winCheck->isActive());
-  }
-
-  // A mouse click on the dice button in the 100 ms after Alt+W does not
-  // make the delayed click a second roll on the button the first disabled.
-  void altWAndAMouseClickRollOnce() {
-    CountingClock clock;
-    TMain w(nullptr, nullptr, &clock);
-    QVERIFY(showActive(w));
-    QTest::keyClick(w.windowHandle(), Qt::Key_W, Qt::AltModifier);
-    clickOn(w, u"Wuerfel"_s);
-    QTest::qWait(300);
-    QCOMPARE(clock.draws, 1);
   }
 
   // With every colour played by the computer, the game goes on behind the
