@@ -156,26 +156,22 @@ QWidget* focused() { return QApplication::focusWidget(); }
 void press(Qt::Key key) { QTest::keyClick(focused(), key); }
 
 // The cell the keyboard has chosen, by the name a screen reader reads: the
-// one cell with the frame's outer colour in the gap just left of it, which
-// must hold the focus. Empty if no cell is framed and "Kann nicht" has the
-// focus. The frame itself is no nameless object to a screen reader.
+// cell with the focus, which the frame must surround; the frame itself is no
+// nameless object to a screen reader. Empty if no cell is framed and "Kann
+// nicht" has the focus.
 QString chosen(TMain& w) {
-  QWidget* client = w.centralWidget();
-  const QImage shown = client->grab().toImage();
-  std::vector<CellWidget*> framed;
-  for (auto* cell : client->findChildren<CellWidget*>())
-    if (shown.pixelColor(cell->x() - 1, cell->y() + 14) == ui::KeyFrame::kOuter)
-      framed.push_back(cell);
-  if (framed.empty()) return focused() == named(w, u"KannNichtBtn"_s) ? QString() : u"no focus"_s;
-  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(client);
+  const QWidget* frame = named(w, u"KeyFrame"_s);
+  if (!frame->isVisible())
+    return focused() == named(w, u"KannNichtBtn"_s) ? QString() : u"no focus"_s;
+  QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.centralWidget());
   for (int i = 0; i < board->childCount(); ++i)
-    if (QAccessibleInterface* c = board->child(i);
-        c->object() == named(w, u"KeyFrame"_s) && c->text(QAccessible::Name).isEmpty())
+    if (board->child(i)->object() == frame && board->child(i)->text(QAccessible::Name).isEmpty())
       return u"a nameless frame"_s;
   QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&w)->focusChild();
-  return framed.size() == 1 && focused() == framed[0] && read != nullptr
+  return qobject_cast<CellWidget*>(focused()) &&
+                 frame->geometry().contains(focused()->geometry()) && read != nullptr
              ? read->text(QAccessible::Name)
-             : u"framed cells and focus disagree"_s;
+             : u"frame and focus disagree"_s;
 }
 
 // The clock of a window on real time, counting the rolls and remarks drawn
