@@ -3,17 +3,8 @@
 // only links between topics are followed and Back returns; the search finds
 // keywords, then text, umlauts left out; Alt+I and Alt+S take the focus; Esc
 // closes; the shipped help's contents, links, player topics and die figures.
-#include <QDesktopServices>
-#include <QImage>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTextBrowser>
-#include <algorithm>
-#include <array>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "game/random.h"
 #include "game/turn_cycle.h"
