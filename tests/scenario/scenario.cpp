@@ -45,13 +45,6 @@ std::optional<Image> imageByName(std::string_view name) {
   return std::nullopt;
 }
 
-std::optional<TimerId> timerByName(std::string_view name) {
-  for (TimerId t : kTimers) {
-    if (timerName(t) == name) return t;
-  }
-  return std::nullopt;
-}
-
 constexpr std::array<Cell, 5> kCells{Cell::Leer, Cell::Blau, Cell::Gelb, Cell::Green, Cell::Rot};
 constexpr std::array<std::string_view, 5> kCellNames{"Leer", "Blau", "Gelb", "Green", "Rot"};
 std::string_view cellName(Cell c) { return kCellNames.at(std::size_t(c)); }
@@ -338,55 +331,52 @@ class Scenario {
     run(game_, images);
   }
 
-  std::optional<std::string> value(std::string_view name) {
+  // Every printable name with its value now, in the order `dump` prints them:
+  // the turn bytes, the cells, the images in image order, the buttons, label
+  // and remark, the captions, the marks, the timers in table order, the
+  // dialogs, the help requests and the two clocks.
+  std::vector<std::pair<std::string, std::string>> values() {
     State& s = game_.state();
+    std::vector<std::pair<std::string, std::string>> v;
     const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
-    if (const auto member = turnByte(name)) return std::to_string(s.*member);
-    if (name.starts_with("Spielfeld[")) return std::string(cellName(s.cell(spielfeld(name))));
-    if (const auto i = imageByName(name)) return flag(s.isShown(*i));
-    if (const auto t = timerByName(name)) return std::to_string(s.intervalOf(*t));
-    if (const MenuItem* item = menuItem(s, name)) return flag(item->Checked);
-    const auto captioned = name.ends_with(".Caption") ? name.substr(0, name.size() - 8) : "";
-    if (const MenuItem* item = menuItem(s, captioned)) return text(item->Caption);
-    if (name == "Wuerfel") return flag(s.WuerfelEnabled);
-    if (name == "KannNichtBtn") return flag(s.KannNichtBtnEnabled);
-    if (name == "FarbLabel") return text(s.FarbLabel);
-    if (name == "Bemerkung") return text(s.Bemerkung);
-    if (name == "Dialog") {
-      std::string texts;
-      for (const std::string& d : host_.dialogs()) texts += (texts.empty() ? "" : " | ") + text(d);
-      return texts.empty() ? text("") : texts;
-    }
-    if (name == "Help") {
-      std::string list;
-      for (HelpRequest r : host_.helpRequests()) {
-        list += (list.empty() ? "" : ", ") + std::string(kHelpNames[std::size_t(r)]);
-      }
-      return "[" + list + "]";
-    }
-    if (name == "Time") return std::to_string(host_.now());
-    if (name == "Clock") return std::to_string(host_.timeOfDay());
-    return std::nullopt;
+    for (const auto& [name, member] : kBytes) v.emplace_back(name, std::to_string(s.*member));
+    for (int n = 1; n <= 56; ++n)
+      v.emplace_back("Spielfeld[" + std::to_string(n) + "]", cellName(s.cell(n)));
+    for (int i = 0; i < kImageCount; ++i)
+      v.emplace_back(imageName(Image(i)), flag(s.isShown(Image(i))));
+    v.emplace_back("Wuerfel", flag(s.WuerfelEnabled));
+    v.emplace_back("KannNichtBtn", flag(s.KannNichtBtnEnabled));
+    v.emplace_back("FarbLabel", text(s.FarbLabel));
+    v.emplace_back("Bemerkung", text(s.Bemerkung));
+    for (std::string_view item : kMenuItems)
+      v.emplace_back(std::string(item) + ".Caption", text(menuItem(s, item)->Caption));
+    for (std::string_view item : kMenuItems) v.emplace_back(item, flag(menuItem(s, item)->Checked));
+    for (TimerId t : kTimers) v.emplace_back(timerName(t), std::to_string(s.intervalOf(t)));
+    std::string dialogs, help;
+    for (const std::string& d : host_.dialogs())
+      dialogs += (dialogs.empty() ? "" : " | ") + text(d);
+    for (HelpRequest r : host_.helpRequests())
+      help += (help.empty() ? "" : ", ") + std::string(kHelpNames[std::size_t(r)]);
+    v.emplace_back("Dialog", dialogs.empty() ? text("") : dialogs);
+    v.emplace_back("Help", "[" + help + "]");
+    v.emplace_back("Time", std::to_string(host_.now()));
+    v.emplace_back("Clock", std::to_string(host_.timeOfDay()));
+    return v;
   }
 
   void print(std::string_view name) {
-    const auto v = value(name);
-    if (!v) throw BadLine("unknown name " + quoted(name));
-    std::cout << name << " = " << *v << '\n';
+    if (name.starts_with("Spielfeld[")) spielfeld(name);  // a malformed cell name is its own error
+    for (const auto& [printable, value] : values()) {
+      if (printable == name) {
+        std::cout << name << " = " << value << '\n';
+        return;
+      }
+    }
+    throw BadLine("unknown name " + quoted(name));
   }
 
-  // Every value: the turn bytes, the cells, the images in image order, the
-  // buttons, label and remark, the captions, the marks, the timers in table
-  // order, the dialogs, the help requests and the two clocks.
   void dump() {
-    for (const auto& [name, member] : kBytes) print(name);
-    for (int n = 1; n <= 56; ++n) print("Spielfeld[" + std::to_string(n) + "]");
-    for (int i = 0; i < kImageCount; ++i) print(imageName(Image(i)));
-    for (std::string_view name : {"Wuerfel", "KannNichtBtn", "FarbLabel", "Bemerkung"}) print(name);
-    for (std::string_view item : kMenuItems) print(std::string(item) + ".Caption");
-    for (std::string_view item : kMenuItems) print(item);
-    for (TimerId t : kTimers) print(timerName(t));
-    for (std::string_view name : {"Dialog", "Help", "Time", "Clock"}) print(name);
+    for (const auto& [name, value] : values()) std::cout << name << " = " << value << '\n';
   }
 
   VirtualHost host_;
