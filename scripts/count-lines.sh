@@ -7,7 +7,8 @@
 # (not the CMakeLists.txt that only register tests), and the test command
 # test.sh with the CI script that calls it. Code is the program and its
 # picture generator. Benchmarks (bench/) measure and are counted on their own
-# line. Beside them, the data the tests read: golden scenarios and tables.
+# line. Beside them, the data the tests read: the golden scenarios and the
+# golden screenshots.
 #
 #   scripts/count-lines.sh            the totals
 #   scripts/count-lines.sh -v         also the count of each folder
@@ -57,7 +58,7 @@ code=$(grep -Ev '^tests/|^test\.sh$|^\.ci/run$|^bench/' <<<"$files" | count)
 data() { git ls-files -z "$@" | xargs -0 -r cat | grep -cvE '^[[:space:]]*(#|$)' || true; }
 scenarios=$(data '*.scn')
 outputs=$(data '*.out' '*.err')
-tables=$(data 'tests/*.txt' ':!:*CMakeLists.txt')
+screenshots=$(git ls-files 'tests/*.png' | wc -l)
 
 if [[ "${1:-}" == "-v" ]]; then
   for dir in $(awk '{ sub(/\/[^\/]*$/, "") || $0 = "." } 1' <<<"$files" | sort -u); do
@@ -71,5 +72,5 @@ fi
 printf 'tests %d, code %d, tests per line of code %s\n' "$tests" "$code" \
   "$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.2f", t / c }')"
 printf 'benchmarks %d\n' "$bench"
-printf 'data: golden scenarios %d lines of commands and %d of expected output, tables %d rows\n' \
-  "$scenarios" "$outputs" "$tables"
+printf 'data: golden scenarios %d lines of commands and %d of expected output, %d golden screenshots\n' \
+  "$scenarios" "$outputs" "$screenshots"
