@@ -29,7 +29,8 @@ done
 pids+=($!)
 
 for _ in $(seq 100); do
-  id=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\(.*\)")$/\1/p' "$run/program.log" | head -n 1)
+  # "xdg_toplevel@15.set_app_id(...)" by libwayland 1.21, "xdg_toplevel#15" by 1.23
+  id=$(sed -En 's/.*xdg_toplevel[@#][0-9]+\.set_app_id\("(.*)"\)$/\1/p' "$run/program.log" | head -n 1)
   if [ -n "$id" ]; then
     [ "$id" = "$wanted" ] && exit 0
     echo "the window announces the application id \"$id\", the desktop entry is $wanted" >&2
