@@ -24,6 +24,7 @@ for _ in $(seq 100); do
   [ -S "$run/quivalo-check" ] && break
   sleep 0.1
 done
+: >"$run/program.log" # there before the first look below, however quick that is
 (cd / && XDG_RUNTIME_DIR=$run WAYLAND_DISPLAY=quivalo-check QT_QPA_PLATFORM=wayland \
   WAYLAND_DEBUG=1 exec "$program") >"$run/program.log" 2>&1 &
 pids+=($!)
