@@ -24,6 +24,7 @@ cmake --preset debug >/dev/null
 git ls-files -z 'game/*.cpp' 'board/*.cpp' 'computer/*.cpp' 'ui/*.cpp' |
   xargs -0 -n 1 -P "$jobs" clang-tidy -p build/debug --quiet --warnings-as-errors='*' \
     --extra-arg=-Wno-unknown-warning-option 2> >(grep -v '^[0-9]* warnings\? generated\.$' >&2)
+echo "== docs" && scripts/check-docs.sh  # what the README and docs/ cite exists
 
 for preset in debug asan; do
   echo "== $preset: build"

@@ -25,17 +25,35 @@ int targetCell(Colour c, int n, int r) {
   return info(c).goalCell1 + slot - 1;
 }
 
+// Whether the step of colour c's piece from track field n is refused: not
+// c's turn, no roll to use, or a move that would pass the fourth goal slot or
+// end on a piece of c's own. The target is tested before its cell is read,
+// so no cell beyond 56 is looked up.
+bool stepRefused(const State& s, Colour c, int n) {
+  if (s.Dran(c) == 0 || s.Augen == 0 || n < 1 || n > 40) {
+    return true;
+  }
+  const int target = targetCell(c, n, s.Augen);
+  return target == 0 || s.cell(target) == info(c).code;
+}
+
+// Whether a piece of another colour than c stands on track field n.
+bool otherColourOn(const State& s, Colour c, int n) {
+  for (Colour o : kColours) {
+    if (o != c && s.isShown(Stein(o, n))) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void Moves::SteinClick(Colour c, int n) {
+  if (stepRefused(s_, c, n)) {
+    return;
+  }
   const ColourInfo& ci = info(c);
-  if (s_.Dran(c) == 0 || s_.Augen == 0 || n < 1 || n > 40) {
-    return;
-  }
-  const int target = targetCell(c, n, s_.Augen);
-  if (target == 0 || s_.cell(target) == ci.code) {
-    return;
-  }
   if (s_.ErsterSchritt == 1) {
     s_.cell(n) = Cell::Leer;
     s_.ErsterSchritt = 0;
@@ -49,11 +67,7 @@ void Moves::SteinClick(Colour c, int n) {
   const Image destEmpty = intoGoal ? ZielLeer(c, 1) : Feld(next);
   s_.Ueberlagert = shown(destPiece) ? 1 : 0;
   show(destPiece);
-  bool otherColourStays = false;
-  for (Colour o : kColours) {
-    otherColourStays = otherColourStays || (o != c && shown(Stein(o, n)));
-  }
-  if (!otherColourStays) {
+  if (!otherColourOn(s_, c, n)) {
     show(Feld(n));
   }
   hide(destEmpty);

@@ -70,7 +70,18 @@ constexpr int nextField(int field) { return field == 40 ? 1 : field + 1; }
 
 // The named images: 264 board images, then the six die faces, numbered family
 // by family in the order of this table; a coloured family holds its numbers
-// once per colour, Blau first.
+// once per colour, Blau first. The window shows an image exactly when its
+// flag in `State::shown` is set, and the rules test those flags as state.
+// The words of the names:
+// - `Feld`: the empty picture of a track field, beneath the field's pieces,
+//   which cover it (`Feld7`).
+// - `Stein`: a piece of a colour on a track field (`SteinRot7`).
+// - `Haus`: a slot of a colour's house; `Ziel`: a slot of its goal lane.
+//   Each slot has two images on one spot: `Voll`, a piece is in the slot
+//   (`HausBlauVoll2`, `ZielGelbVoll3`), and `Leer`, the slot's empty picture
+//   beneath it (`HausBlauLeer2`). A house slot's `Leer` image may stay shown
+//   under its `Voll` one (a knock-out refills a slot without hiding it).
+// - `Zahl`: the die face with that many pips (`Zahl6`), one shown at most.
 enum class Image : std::uint16_t {};
 enum class ImageKind : std::uint8_t { Feld, Stein, HausVoll, HausLeer, ZielVoll, ZielLeer, Zahl };
 
@@ -230,13 +241,32 @@ struct State {
 
   std::array<bool, kImageCount> shown{};  // visibility flag of each image
 
+  // The window's state that the rules read and write.
+  // `WuerfelEnabled`: the dice button "&Würfeln" takes clicks. Disabled by
+  // each roll, enabled again when the roll ends (Timer1); disabled by a win
+  // until "Neu". The computer rolls through WuerfelClick whatever it says.
   bool WuerfelEnabled = true;
+  // `KannNichtBtnEnabled`: the button "&Kann nicht" takes clicks. Enabled by
+  // each roll and disabled when the roll ends (Timer1), so it is enabled
+  // whenever a roll waits to be used.
   bool KannNichtBtnEnabled = false;
+  // `FarbLabel`: the colour to move as shown above "ist an der Reihe!"
+  // ("Blau", "Rot", "Gelb", "Grün"); set by NeuerWerfer with the turn.
   std::string FarbLabel;
+  // `Bemerkung`: the remark line; a remark drawn at random by each
+  // knock-out (Kommentar), emptied a second later by Timer4.
   std::string Bemerkung;
-  ByColour<MenuItem> SpielerMenu;  // SpielerMenu1..SpielerMenu4: checked = a person plays
+  // The menu marks hold the settings: set when the window is made (Blau a
+  // person, Rot, Gelb and Grün the computer, "schwer"), kept by "Neu", and
+  // saved nowhere.
+  // `SpielerMenu1` .. `SpielerMenu4`, the player items of Blau .. Grün:
+  // checked when a person plays the colour, unchecked for the computer; the
+  // caption says which ("&1 Blau - Mensch", "&2 Rot - Computer").
+  ByColour<MenuItem> SpielerMenu;
+  // `leicht1` and `schwer1`: the computer's strength, exactly one checked
+  // ("schwer" at start).
   MenuItem leicht1;
-  MenuItem schwer1;  // checked = the computer plays "schwer"
+  MenuItem schwer1;
   // Each timer's interval in ms, 0 while stopped; set only through
   // TurnCycle::setInterval, which keeps the timer convention.
   std::array<std::uint32_t, kTimerCount> interval{};

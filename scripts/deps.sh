@@ -15,7 +15,9 @@ run=(
   qt6-base-dev qt6-translations-l10n
   fonts-liberation fonts-liberation2 fonts-dejavu-core
 )
-bench=(libbenchmark-dev)
+# The window's figures are measured on an X server (Xvfb, through xvfb-run);
+# instructions are counted by valgrind.
+bench=(libbenchmark-dev valgrind xvfb xauth)
 # (file: CPack's scan of the program's libraries; weston and qt6-wayland: the
 # install check's Wayland window.)
 test=(

@@ -48,32 +48,20 @@ QIcon okPicture() {
   return icon;
 }
 
-}  // namespace
-
-TInfo::TInfo(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-  setObjectName(QStringLiteral("Info"));
-  setWindowTitle(QStringLiteral("Info..."));
-  setAccessibleName(QStringLiteral("Info über Quivalo"));
-  setModal(true);
-  setFixedSize(kClientWidth, kClientHeight);
-  setFont(pixelFont(QStringLiteral("Arial"), 10, false));
-  setBackgroundRole(QPalette::Base);
-  setAutoFillBackground(true);
-
-  auto* panel = new DoubleBevelPanel(this);
+// The bevelled panel with the program icon, name, version and the two
+// notice rows.
+void addPanel(QWidget* box) {
+  auto* panel = new DoubleBevelPanel(box);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setAccessibleName(QStringLiteral("Über Quivalo"));
   panel->setGeometry(8, 8, 313, 163);
   panel->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, false));
 
-  auto* icon = new QLabel(panel);
+  auto* icon = new ScreenPicture(
+      [](qreal ratio) { return Pictures::load(QStringLiteral("icon"), ratio); }, panel);
   icon->setObjectName(QStringLiteral("ProgramIcon"));
   icon->setAccessibleName(QStringLiteral("Programmsymbol"));
-  icon->setGeometry(8, 16, 33, 33);
-  icon->setScaledContents(true);
-  icon->setPixmap(Pictures::load(QStringLiteral("icon"), icon->devicePixelRatioF()));
+  icon->setGeometry(8, 16, 33, 33);  // the 32 x 32 icon, stretched
 
   // The bold captions are read as they stand; each value beside one names its
   // caption too, so that it makes sense when a screen reader reaches it alone.
@@ -91,15 +79,36 @@ TInfo::TInfo(QWidget* parent)
       ->setAccessibleName(QStringLiteral("Lizenz: GNU GPL, Version 3 oder später"));
   textLabel(panel, "LizenzText2", 98, 137, QStringLiteral("Freie Software ohne Gewähr"), false)
       ->setAccessibleName(QStringLiteral("Lizenz: Freie Software ohne Gewähr"));
+}
 
-  okButton_ = new PictureButton(QStringLiteral("&OK"), okPicture(), this);
-  okButton_->setObjectName(QStringLiteral("OKButton"));
-  okButton_->setAccessibleName(QStringLiteral("OK"));
-  okButton_->setAccessibleDescription(QStringLiteral("Schließt die Info"));
-  okButton_->setGeometry(104, 175, 89, 25);
-  okButton_->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
-  okButton_->setDefault(true);
-  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+// The OK button below the panel, which confirms and closes the box.
+QPushButton* addOkButton(QDialog* box) {
+  auto* ok = new PictureButton(QStringLiteral("&OK"), okPicture(), box);
+  ok->setObjectName(QStringLiteral("OKButton"));
+  ok->setAccessibleName(QStringLiteral("OK"));
+  ok->setAccessibleDescription(QStringLiteral("Schließt die Info"));
+  ok->setGeometry(104, 175, 89, 25);
+  ok->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12, true));
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, box, &QDialog::accept);
+  return ok;
+}
+
+}  // namespace
+
+TInfo::TInfo(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("Info"));
+  setWindowTitle(QStringLiteral("Info..."));
+  setAccessibleName(QStringLiteral("Info über Quivalo"));
+  setModal(true);
+  setFixedSize(kClientWidth, kClientHeight);
+  setFont(pixelFont(QStringLiteral("Arial"), 10, false));
+  setBackgroundRole(QPalette::Base);
+  setAutoFillBackground(true);
+  addPanel(this);
+  okButton_ = addOkButton(this);
 }
 
 void TInfo::showEvent(QShowEvent* event) {

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <algorithm>
-#include <type_traits>
 
 #include "ui/cell_widget.h"
 #include "ui/fonts.h"
@@ -23,14 +22,69 @@ namespace quivalo::ui {
 
 namespace {
 
-QLabel* fixedLabel(QWidget* parent, const char* name, QRect geometry, Qt::Alignment alignment) {
+// A fixed label of the column: object name, place, alignment, font (none for
+// the window's font) and caption.
+struct LabelRow {
+  const char* name;
+  QRect place;
+  Qt::Alignment alignment;
+  const char* family;
+  int pixels;
+  bool bold;
+  const char* caption;
+};
+
+// A push button of the column: object name, place, caption with its access
+// key, and the name and description a screen reader reads.
+struct ButtonRow {
+  const char* name;
+  QRect place;
+  const char* caption;
+  const char* accessibleName;
+  const char* description;
+};
+
+// The column's labels and buttons, top to bottom.
+constexpr Qt::Alignment kCentred = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignTop;
+constexpr const char* kTimes = "Times New Roman";
+// clang-format off
+constexpr LabelRow kFarbLabel{"FarbLabel", {384,  64, 113, 31}, kCentred, kTimes, 27, true,  ""};
+constexpr LabelRow kLabel1   {"Label1",    {384,  96, 113, 19}, kCentred, kTimes, 16, false,
+                              "ist an der Reihe!"};
+constexpr ButtonRow kWuerfel     {"Wuerfel",      {384, 136, 113, 25}, "&Würfeln",    "Würfeln",
+                                  "Würfelt für die Farbe, die an der Reihe ist"};
+constexpr ButtonRow kKannNichtBtn{"KannNichtBtn", {384, 248, 113, 25}, "&Kann nicht", "Kann nicht",
+                                  "Gibt diesen Wurf ohne Zug auf"};
+constexpr LabelRow kBemerkung{"Bemerkung", {384, 344, 113, 13}, kLeft,    nullptr, 0, false, ""};
+// clang-format on
+
+QLabel* fixedLabel(QWidget* parent, const LabelRow& row) {
   auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(geometry);
-  label->setAlignment(alignment);
+  label->setObjectName(QString::fromLatin1(row.name));
+  label->setGeometry(row.place);
+  label->setAlignment(row.alignment);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(false);
+  if (row.family != nullptr) {
+    label->setFont(pixelFont(QString::fromLatin1(row.family), row.pixels, row.bold));
+  }
+  if (*row.caption != '\0') {
+    label->setText(QString::fromUtf8(row.caption));
+  }
   return label;
+}
+
+// Neither button is a default button, and both take the focus from Tab.
+QPushButton* columnButton(QWidget* parent, const ButtonRow& row) {
+  auto* button = new QPushButton(QString::fromUtf8(row.caption), parent);
+  button->setObjectName(QString::fromLatin1(row.name));
+  button->setAccessibleName(QString::fromUtf8(row.accessibleName));
+  button->setAccessibleDescription(QString::fromUtf8(row.description));
+  button->setGeometry(row.place);
+  button->setAutoDefault(false);
+  button->setFocusPolicy(Qt::StrongFocus);
+  return button;
 }
 
 }  // namespace
@@ -96,91 +150,58 @@ void TMain::buildColumn() {
   bevel->setObjectName(QStringLiteral("Bevel1"));
   bevel->setGeometry(368, 8, 9, 348);
 
-  farbLabel_ =
-      fixedLabel(client_, "FarbLabel", {384, 64, 113, 31}, Qt::AlignHCenter | Qt::AlignTop);
-  farbLabel_->setFont(pixelFont(QStringLiteral("Times New Roman"), 27, true));
-
-  QLabel* label1 =
-      fixedLabel(client_, "Label1", {384, 96, 113, 19}, Qt::AlignHCenter | Qt::AlignTop);
-  label1->setFont(pixelFont(QStringLiteral("Times New Roman"), 16));
-  label1->setText(QStringLiteral("ist an der Reihe!"));
-
-  wuerfel_ = new QPushButton(QStringLiteral("&Würfeln"), client_);
-  wuerfel_->setObjectName(QStringLiteral("Wuerfel"));
-  wuerfel_->setAccessibleName(QStringLiteral("Würfeln"));
-  wuerfel_->setAccessibleDescription(QStringLiteral("Würfelt für die Farbe, die an der Reihe ist"));
-  wuerfel_->setGeometry(384, 136, 113, 25);
+  farbLabel_ = fixedLabel(client_, kFarbLabel);
+  fixedLabel(client_, kLabel1);
+  wuerfel_ = columnButton(client_, kWuerfel);
   connect(wuerfel_, &QPushButton::clicked, this, &TMain::WuerfelClick);
-
-  auto* dice = new RaisedPanel(client_);
-  dice->setObjectName(QStringLiteral("Dice"));
-  dice->setGeometry(408, 176, 65, 65);
-  dice_ = dice;
-  for (int n = 1; n <= 6; ++n) {
-    auto* face = new QLabel(dice);
-    face->setObjectName(QStringLiteral("Zahl%1").arg(n));
-    face->setAccessibleName(QStringLiteral("Augenzahl %1").arg(n));
-    // The one-pip face sits a pixel further right and down than the others.
-    const int at = n == 1 ? 8 : 7;
-    face->setGeometry(at, at, 50, 50);
-    face->setPixmap(pictures_.dieFace(n, face->devicePixelRatioF()));
-    face->hide();
-    zahl_[static_cast<std::size_t>(n - 1)] = face;
-  }
-
-  kannNicht_ = new QPushButton(QStringLiteral("&Kann nicht"), client_);
-  kannNicht_->setObjectName(QStringLiteral("KannNichtBtn"));
-  kannNicht_->setAccessibleName(QStringLiteral("Kann nicht"));
-  kannNicht_->setAccessibleDescription(QStringLiteral("Gibt diesen Wurf ohne Zug auf"));
-  kannNicht_->setGeometry(384, 248, 113, 25);
+  buildDice();
+  kannNicht_ = columnButton(client_, kKannNichtBtn);
   kannNicht_->setEnabled(false);
   connect(kannNicht_, &QPushButton::clicked, this, &TMain::KannNichtBtnClick);
-
   // The remark line's accessible name is its text, which a label reports by
   // itself, with a name change event at every new text.
-  bemerkung_ = fixedLabel(client_, "Bemerkung", {384, 344, 113, 13}, Qt::AlignLeft | Qt::AlignTop);
+  bemerkung_ = fixedLabel(client_, kBemerkung);
   bemerkung_->setAccessibleDescription(QStringLiteral("Bemerkung"));
 
-  for (QPushButton* button : {wuerfel_, kannNicht_}) {
-    button->setAutoDefault(false);
-    button->setFocusPolicy(Qt::StrongFocus);
-  }
   setTabOrder(wuerfel_, kannNicht_);
   wuerfel_->installEventFilter(this);
   kannNicht_->installEventFilter(this);
 }
 
+// The die: a raised panel with the six faces, all hidden; the game shows
+// one at most. Each face chooses its picture when it paints, for the screen
+// it is on.
+void TMain::buildDice() {
+  auto* dice = new RaisedPanel(client_);
+  dice->setObjectName(QStringLiteral("Dice"));
+  dice->setGeometry(408, 176, 65, 65);
+  dice_ = dice;
+  for (int n = 1; n <= 6; ++n) {
+    auto* face = new ScreenPicture(
+        [&pictures = pictures_, n](qreal ratio) { return pictures.dieFace(n, ratio); }, dice);
+    face->setObjectName(QStringLiteral("Zahl%1").arg(n));
+    face->setAccessibleName(QStringLiteral("Augenzahl %1").arg(n));
+    // The one-pip face sits a pixel further right and down than the others.
+    const int at = n == 1 ? 8 : 7;
+    face->setGeometry(at, at, 50, 50);
+    face->hide();
+    zahl_[static_cast<std::size_t>(n - 1)] = face;
+  }
+}
+
+// The menu bar, item by item; a caption's "&" marks its access key.
 void TMain::buildMenus() {
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("MainMenu1"));
+  menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
-  auto menu = [bar](const char* name, const QString& caption) {
-    QMenu* m = bar->addMenu(caption);
-    m->setObjectName(QString::fromLatin1(name));
-    return m;
-  };
-  auto item = [this](QMenu* m, const char* name, const QString& caption, auto handler) {
-    QAction* a = m->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    if constexpr (std::is_same_v<decltype(handler), void (TurnCycle::*)()>) {
-      connect(a, &QAction::triggered, this, [this, handler] { forward(handler); });
-    } else {
-      connect(a, &QAction::triggered, this, handler);
-    }
-    return a;
-  };
-  auto separator = [](QMenu* m, const char* name) {
-    m->addSeparator()->setObjectName(QString::fromLatin1(name));
-  };
-
-  QMenu* spiel = menu("Spiel1", QStringLiteral("&Spiel"));
-  item(spiel, "Neu1", QStringLiteral("&Neu"), &TurnCycle::Neu1Click)
+  QMenu* spiel = addMenu("Spiel1", "&Spiel");
+  addMenuItem(spiel, "Neu1", "&Neu", &TurnCycle::Neu1Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  separator(spiel, "N1");
-  item(spiel, "Beenden1", QStringLiteral("&Beenden"), &TMain::Beenden1Click)
+  addSeparator(spiel, "N1");
+  addMenuItem(spiel, "Beenden1", "&Beenden", &TMain::Beenden1Click)
       ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
-  QMenu* optionen = menu("Optionen1", QStringLiteral("&Optionen"));
+  // The player items take their captions from the game.
+  QMenu* optionen = addMenu("Optionen1", "&Optionen");
   for (Colour c : kColours) {
     QAction* a = optionen->addAction(QString());
     a->setObjectName(QStringLiteral("SpielerMenu%1").arg(playerNumber(c)));
@@ -188,22 +209,48 @@ void TMain::buildMenus() {
     connect(a, &QAction::triggered, this, [this, c] { SpielerMenuClick(c); });
     spielerMenu_[c] = a;
   }
-  separator(optionen, "N3");
-  leicht1_ = item(optionen, "leicht1", QStringLiteral("leicht"), &TurnCycle::leicht1Click);
-  schwer1_ = item(optionen, "schwer1", QStringLiteral("schwer"), &TurnCycle::schwer1Click);
+  addSeparator(optionen, "N3");
+  leicht1_ = addMenuItem(optionen, "leicht1", "leicht", &TurnCycle::leicht1Click);
+  schwer1_ = addMenuItem(optionen, "schwer1", "schwer", &TurnCycle::schwer1Click);
   leicht1_->setCheckable(true);
   schwer1_->setCheckable(true);
 
-  QMenu* hilfe = menu("Hilfe1", QStringLiteral("&Hilfe"));
-  item(hilfe, "Inhalt1", QStringLiteral("&Inhalt"), &TurnCycle::Inhalt1Click);
-  item(hilfe, "Suchen1", QStringLiteral("&Suchen..."), &TurnCycle::Suchen1Click);
-  item(hilfe, "Hilfebenutzen1", QStringLiteral("&Hilfe benutzen"), &TurnCycle::Hilfebenutzen1Click);
-  separator(hilfe, "N2");
-  item(hilfe, "Info1", QStringLiteral("In&fo..."), &TMain::Info1Click);
+  QMenu* hilfe = addMenu("Hilfe1", "&Hilfe");
+  addMenuItem(hilfe, "Inhalt1", "&Inhalt", &TurnCycle::Inhalt1Click);
+  addMenuItem(hilfe, "Suchen1", "&Suchen...", &TurnCycle::Suchen1Click);
+  addMenuItem(hilfe, "Hilfebenutzen1", "&Hilfe benutzen", &TurnCycle::Hilfebenutzen1Click);
+  addSeparator(hilfe, "N2");
+  addMenuItem(hilfe, "Info1", "In&fo...", &TMain::Info1Click);
   // F1 opens the contents too: a window shortcut, so that no menu caption changes.
   auto* contents = new QShortcut(QKeySequence::HelpContents, this);
   contents->setObjectName(QStringLiteral("HelpContentsShortcut"));
   connect(contents, &QShortcut::activated, this, [this] { forward(&TurnCycle::Inhalt1Click); });
+}
+
+QMenu* TMain::addMenu(const char* name, const char* caption) {
+  QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
+                            void (TurnCycle::*handler)()) {
+  QAction* a = menu->addAction(QString::fromUtf8(caption));
+  a->setObjectName(QString::fromLatin1(name));
+  connect(a, &QAction::triggered, this, [this, handler] { forward(handler); });
+  return a;
+}
+
+QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
+                            void (TMain::*handler)()) {
+  QAction* a = menu->addAction(QString::fromUtf8(caption));
+  a->setObjectName(QString::fromLatin1(name));
+  connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  return a;
+}
+
+void TMain::addSeparator(QMenu* menu, const char* name) {
+  menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
 void TMain::connectTimers() {

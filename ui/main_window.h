@@ -22,6 +22,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace quivalo::ui {
@@ -74,9 +75,19 @@ class TMain final : public QMainWindow {
 
  private:
   void buildColumn();
+  void buildDice();
   void buildBoard();
   void buildMenus();
   void connectTimers();
+  // A menu of the menu bar, an item of it that runs a handler of the game's
+  // turn cycle (and mirrors) or of the window, and a separator line, each
+  // with its object name. Captions are UTF-8.
+  QMenu* addMenu(const char* name, const char* caption);
+  QAction* addMenuItem(QMenu* menu, const char* name, const char* caption,
+                       void (TurnCycle::*handler)());
+  QAction* addMenuItem(QMenu* menu, const char* name, const char* caption,
+                       void (TMain::*handler)());
+  static void addSeparator(QMenu* menu, const char* name);
 
   // The parts of mirror(); `all` mirrors everything, as the first time.
   void mirrorBoard(bool all, Mirrored& m);

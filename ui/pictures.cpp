@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pictures.h"
 
+#include <QPainter>
+#include <utility>
+
 #include "ui/board_pixels.h"
 
 #include "assets/assets.h"
@@ -104,6 +107,27 @@ const QPixmap& Pictures::board(Image image, qreal devicePixelRatio) const {
 
 const QPixmap& Pictures::dieFace(int n, qreal devicePixelRatio) const {
   return zahl_[static_cast<std::size_t>(n - 1)].at(devicePixelRatio);
+}
+
+ScreenPicture::ScreenPicture(Source source, QWidget* parent)
+    : QLabel(parent), source_(std::move(source)) {
+  setPixmap(source_(1));
+}
+
+void ScreenPicture::paintEvent(QPaintEvent* /*event*/) {
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (painted_.devicePixelRatio() != ratio || painted_.size() != pixels) {
+    painted_ = source_(ratio);
+    if (!painted_.isNull() && (painted_.devicePixelRatio() != ratio || painted_.size() != pixels)) {
+      painted_ = painted_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      painted_.setDevicePixelRatio(ratio);
+    }
+  }
+  if (!painted_.isNull()) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, painted_);
+  }
 }
 
 }  // namespace quivalo::ui

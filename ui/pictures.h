@@ -8,8 +8,10 @@
 #pragma once
 
 #include <QIcon>
+#include <QLabel>
 #include <QPixmap>
 #include <array>
+#include <functional>
 
 #include "game/state.h"
 
@@ -50,6 +52,26 @@ class Pictures {
   ByColour<Sizes> voll_;
   std::array<Sizes, 6> zahl_;
   QIcon icon_;
+};
+
+// A picture label that chooses its picture when it paints, for the pixel
+// ratio of the screen it is on at that moment, as the board cells do: a
+// window opened on, or moved to, a screen of another scale shows it sharp.
+// The picture fills the label, scaled smoothly where its size differs (the
+// about box's 32 x 32 icon on its 33 x 33 label). The label's own pixmap is
+// the picture at ratio 1, which makes it a graphic to screen readers.
+class ScreenPicture final : public QLabel {
+ public:
+  // The picture for a device pixel ratio.
+  using Source = std::function<QPixmap(qreal devicePixelRatio)>;
+  ScreenPicture(Source source, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Source source_;
+  QPixmap painted_;  // the picture as last painted, at the ratio it was painted for
 };
 
 }  // namespace quivalo::ui

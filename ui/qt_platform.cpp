@@ -59,6 +59,8 @@ void MessageBoxDialog::information(std::string_view text) {
   box.setObjectName(QStringLiteral("InformationBox"));
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);
+  // A nested event loop: the rules' handler that asked (the win check) waits
+  // here while timers and queued clicks go on being handled behind the box.
   box.exec();
 }
 

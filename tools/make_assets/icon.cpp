@@ -165,6 +165,21 @@ constexpr int kDieLeft = 1;
 constexpr int kDieBottom = 30;
 constexpr int kDieFace = 12;  // front face, frame included
 constexpr int kDepth = 3;
+// Pip places inside the frame: offsets 1, 4 and 7 of the ten inner pixels;
+// the five pips by column and row of those places.
+constexpr std::array<int, 3> kPipPlace{2, 5, 8};
+constexpr std::array<std::array<std::size_t, 2>, 5> kPips{{{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}}};
+
+// The five pips, 2 x 2 pixels each, on the front face whose top left is (left, top).
+void drawDiePips(QImage& image, int left, int top) {
+  for (const auto& pip : kPips) {
+    const int px = left + kPipPlace[pip[0]];
+    const int py = top + kPipPlace[pip[1]];
+    for (int dy = 0; dy < 2; ++dy) {
+      for (int dx = 0; dx < 2; ++dx) setColour(image, px + dx, py + dy, kBlack);
+    }
+  }
+}
 
 void drawDie(QImage& image) {
   const int left = kDieLeft;
@@ -197,16 +212,7 @@ void drawDie(QImage& image) {
   const Mask front =
       maskOf([&](double x, double y) { return onFront(static_cast<int>(x), static_cast<int>(y)); });
   outline(image, front);
-  // Pip places inside the frame: offsets 1, 4 and 7 of the ten inner pixels.
-  const std::array<int, 3> place{2, 5, 8};
-  const std::array<std::array<int, 2>, 5> pips{{{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}}};
-  for (const auto& p : pips) {
-    const int px = left + place[static_cast<std::size_t>(p[0])];
-    const int py = top + place[static_cast<std::size_t>(p[1])];
-    for (int dy = 0; dy < 2; ++dy) {
-      for (int dx = 0; dx < 2; ++dx) setColour(image, px + dx, py + dy, kBlack);
-    }
-  }
+  drawDiePips(image, left, top);
 }
 
 // --- The same shapes drawn smooth, for the large icon ------------------------
@@ -278,12 +284,8 @@ void drawSmoothDie(QPainter& p) {
   // Five pips, each a disc where the small icon has 2 x 2 pixels.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(kBlack));
-  const std::array<double, 3> place{2, 5, 8};
-  const std::array<std::array<int, 2>, 5> pips{{{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}}};
-  for (const auto& pip : pips) {
-    p.drawEllipse(QPointF(left + place[static_cast<std::size_t>(pip[0])] + 1,
-                          top + place[static_cast<std::size_t>(pip[1])] + 1),
-                  1.0, 1.0);
+  for (const auto& pip : kPips) {
+    p.drawEllipse(QPointF(left + kPipPlace[pip[0]] + 1, top + kPipPlace[pip[1]] + 1), 1.0, 1.0);
   }
 }
 

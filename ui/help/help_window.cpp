@@ -11,10 +11,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QShortcut>
+#include <QShortcutEvent>
 #include <QSignalBlocker>
 #include <QStringDecoder>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -56,17 +59,35 @@ const QString kHelpOnHelp =
 
 Dieses Fenster zeigt die Hilfe zu Quivalo. Es kann offen bleiben, während Sie spielen.
 
-- **Inhalt** listet alle Themen; ein Klick oder die Pfeiltasten zeigen ein Thema rechts an.
-- **Suchen**: Geben Sie ein Stichwort ein, Umlaute dürfen Sie weglassen („wurfel“ findet „Würfel“). Die Liste zeigt die passenden Stichwörter, jedes mit dem Thema, zu dem es führt; die Eingabetaste öffnet das erste, ein Doppelklick das angeklickte.
+- **Inhalt** (Alt+I) listet alle Themen. Ein Klick oder die Pfeiltasten zeigen ein Thema rechts an.
+- **Suchen** (Alt+S): Geben Sie ein Wort ein, auch mehrere. Umlaute dürfen Sie weglassen: „wurfel“ findet „Würfel“. Die Liste zeigt zuerst die passenden Stichwörter, jedes mit dem Thema, zu dem es führt, danach die Themen, in deren Text alle Wörter vorkommen. Findet die Suche nichts, steht dort „Nichts gefunden“.
+- In der Suche öffnet die Eingabetaste den ersten Eintrag der Liste. Einen anderen wählen Sie mit Tab und den Pfeiltasten und öffnen ihn mit der Eingabetaste, oder Sie klicken doppelt auf ihn.
 - Unterstrichene Wörter sind Verweise auf andere Themen. **Zurück** (Alt+Z) kehrt zur vorigen Seite zurück.
-- Im Spiel öffnet **Hilfe – Inhalt** oder **F1** die Themen, **Hilfe – Suchen...** die Suche mit leerem Feld.
-- Die Esc-Taste schließt das Fenster.
+- Im Spielfenster öffnen **Hilfe – Inhalt** und die Taste **F1** die Themen, **Hilfe – Suchen...** die Suche mit leerem Feld.
+- **Esc** schließt das Fenster.
 )"_s;
 
 // Lower case without accents, so that a search for "wurfel" finds "Würfel".
 QString folded(const QString& text) {
   QString s = text.normalized(QString::NormalizationForm_D).toCaseFolded();
   return s.removeIf([](QChar c) { return c.isMark(); });
+}
+
+// The page shown in place of a help file that cannot be shown.
+HelpTopic noticePage(const QString& problem) {
+  static const QRegularExpression special(uR"(([\\`*_\[\]<>#|~!]))"_s);
+  return {u"Hilfe nicht verfügbar"_s,
+          {},
+          u"# Hilfe nicht verfügbar\n\n"_s + QString(problem).replace(special, uR"(\\1)"_s) +
+              u"\n\nDas Spiel selbst ist davon nicht betroffen.\n"_s};
+}
+
+// The text of a page as a reader sees it, without the Markdown's marks and
+// link targets, folded for the search.
+QString wordsOf(const QString& markdown) {
+  QTextDocument page;
+  page.setMarkdown(markdown);
+  return folded(page.toPlainText().simplified());
 }
 
 // Pages are named by URL, "thema:Title", so that a link [..](<Title>) in a
@@ -147,38 +168,51 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
   setWindowFlag(Qt::Window);
   setWindowTitle(u"Hilfe zu Quivalo"_s);
   setAttribute(Qt::WA_QuitOnClose, false);  // an open help never keeps the program running
-
-  tabs_ = new QTabWidget(this);
-  contentsList_ = new QListWidget(tabs_);
-  contentsList_->setObjectName(u"contentsList"_s);
-  tabs_->addTab(contentsList_, u"&Inhalt"_s);
-  auto* search = new QWidget(tabs_);
-  searchEdit_ = new QLineEdit(search);
-  searchEdit_->setPlaceholderText(u"Stichwort eingeben"_s);
-  keywordList_ = new QListWidget(search);
-  keywordList_->setObjectName(u"keywordList"_s);
-  auto* searchLayout = new QVBoxLayout(search);
-  searchLayout->addWidget(searchEdit_);
-  searchLayout->addWidget(keywordList_);
-  tabs_->addTab(search, u"&Suchen"_s);
-
+  buildCards();
   pageView_ = new HelpBrowser(pages_, this);
   pageView_->setOpenLinks(false);
-  auto* back = new QPushButton(u"&Zurück"_s, this);
-  back->setEnabled(false);
+  back_ = new QPushButton(u"&Zurück"_s, this);
+  back_->setEnabled(false);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(tabs_, 0, 0);
   layout->addWidget(pageView_, 0, 1);
-  layout->addWidget(back, 1, 0, Qt::AlignLeft);
+  layout->addWidget(back_, 1, 0, Qt::AlignLeft);
   layout->setColumnStretch(0, 2);  // the page gets the larger part of the width
   layout->setColumnStretch(1, 3);
   resize(720, 500);
+  connectParts();
+}
 
+// The contents card and the search card, each with the widget that takes the
+// focus when the card is chosen.
+void HelpWindow::buildCards() {
+  tabs_ = new QTabWidget(this);
+  contentsList_ = new QListWidget(tabs_);
+  contentsList_->setObjectName(u"contentsList"_s);
+  contentsList_->setAccessibleName(u"Themen"_s);
+  tabs_->addTab(contentsList_, u"&Inhalt"_s);
+  auto* search = new QWidget(tabs_);
+  searchEdit_ = new QLineEdit(search);
+  searchEdit_->setPlaceholderText(u"Suchwort eingeben"_s);
+  searchEdit_->setAccessibleName(u"Suchwort"_s);
+  foundList_ = new QListWidget(search);
+  foundList_->setObjectName(u"foundList"_s);
+  foundList_->setAccessibleName(u"Gefunden"_s);
+  auto* searchLayout = new QVBoxLayout(search);
+  searchLayout->addWidget(searchEdit_);
+  searchLayout->addWidget(foundList_);
+  search->setFocusProxy(searchEdit_);
+  tabs_->addTab(search, u"&Suchen"_s);
+  tabs_->tabBar()->installEventFilter(this);
+}
+
+void HelpWindow::connectParts() {
+  connect(tabs_, &QTabWidget::tabBarClicked, this, &HelpWindow::showCard);
   connect(contentsList_, &QListWidget::currentTextChanged, this, &HelpWindow::showPage);
-  connect(searchEdit_, &QLineEdit::textChanged, this, &HelpWindow::filterKeywords);
+  connect(searchEdit_, &QLineEdit::textChanged, this, &HelpWindow::search);
   connect(searchEdit_, &QLineEdit::returnPressed, this, &HelpWindow::openFoundTopic);
-  connect(keywordList_, &QListWidget::itemActivated, this, &HelpWindow::openFoundTopic);
+  connect(foundList_, &QListWidget::itemActivated, this, &HelpWindow::openFoundTopic);
   // Only links between pages are followed; any other address is ignored.
   connect(pageView_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (pageOf(pages_, url) != nullptr) showPage(url.path());
@@ -187,9 +221,30 @@ HelpWindow::HelpWindow(QStringList folders, QWidget* parent)
     const QSignalBlocker block(contentsList_);
     contentsList_->setCurrentItem(contentsList_->findItems(url.path(), Qt::MatchExactly).value(0));
   });
-  connect(pageView_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
-  connect(back, &QPushButton::clicked, pageView_, &QTextBrowser::backward);
+  connect(pageView_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
+  connect(back_, &QPushButton::clicked, pageView_, &QTextBrowser::backward);
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+}
+
+// The tab bar switches cards by their access keys itself but leaves the focus
+// where it was, often in the page, where the arrow keys scroll and typing does
+// nothing; the card's own widget takes it here instead.
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tabs_->tabBar() && event->type() == QEvent::Shortcut) {
+    const QKeySequence key = static_cast<QShortcutEvent*>(event)->key();
+    for (int i = 0; i < tabs_->count(); ++i) {
+      if (QKeySequence::mnemonic(tabs_->tabText(i)) == key) {
+        showCard(i);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::showCard(int index) {
+  tabs_->setCurrentIndex(index);
+  tabs_->currentWidget()->setFocus(Qt::ShortcutFocusReason);
 }
 
 void HelpWindow::request(HelpRequest request) {
@@ -203,17 +258,15 @@ void HelpWindow::request(HelpRequest request) {
 
 void HelpWindow::showContents() {
   reload();
-  tabs_->setCurrentIndex(0);
   showPage(pages_.front().title);
-  contentsList_->setFocus();
+  showCard(0);
 }
 
 void HelpWindow::showSearch() {
   reload();
-  tabs_->setCurrentIndex(1);
   searchEdit_->clear();
   if (!pageView_->source().isValid()) showPage(pages_.front().title);
-  searchEdit_->setFocus();
+  showCard(1);
 }
 
 void HelpWindow::showHelpOnHelp() {
@@ -221,36 +274,26 @@ void HelpWindow::showHelpOnHelp() {
   showPage(kHelpOnHelpTitle);
 }
 
-QString HelpWindow::pageTitle() const { return pageView_->source().path(); }
-
 // Reads the help file again at every request, so that a file put in place
 // while the game runs is found; an unchanged file leaves the window as it is.
 void HelpWindow::reload() {
   HelpFile help = readHelpFile(folders_);
   if (help_ == help) return;
-  pages_ = help.topics;
-  if (!help.problem.isEmpty()) {
-    static const QRegularExpression special(uR"(([\\`*_\[\]<>#|~!]))"_s);
-    pages_ = {{u"Hilfe nicht verfügbar"_s,
-               {},
-               u"# Hilfe nicht verfügbar\n\n"_s +
-                   QString(help.problem).replace(special, uR"(\\1)"_s) +
-                   u"\n\nDas Spiel selbst ist davon nicht betroffen.\n"_s}};
-  }
+  pages_ = help.problem.isEmpty() ? help.topics : QList<HelpTopic>{noticePage(help.problem)};
   pages_.append({kHelpOnHelpTitle, {u"Hilfe"_s, u"Suchen"_s, u"Zurück"_s}, kHelpOnHelp});
   help_ = std::move(help);
   pageView_->clearHistory();
   const QSignalBlocker blockContents(contentsList_);
   contentsList_->clear();
-  keywordList_->clear();
-  QStringList keywords;  // "keyword – title", one for each topic a keyword leads to
+  keywords_.clear();
+  pageWords_.clear();
   for (const HelpTopic& t : pages_) {
     contentsList_->addItem(t.title);
-    for (const QString& k : t.keywords) keywords.append(k + kDash + t.title);
+    for (const QString& k : t.keywords) keywords_.append(k + kDash + t.title);
+    pageWords_.append(wordsOf(t.markdown));
   }
-  std::sort(keywords.begin(), keywords.end(), QCollator(QLocale(QLocale::German)));
-  keywordList_->addItems(keywords);
-  filterKeywords(searchEdit_->text());
+  std::sort(keywords_.begin(), keywords_.end(), QCollator(QLocale(QLocale::German)));
+  search(searchEdit_->text());
 }
 
 void HelpWindow::showPage(const QString& title) {
@@ -262,22 +305,38 @@ void HelpWindow::showPage(const QString& title) {
                              : pageView_->setSource(url, QTextDocument::MarkdownResource);
 }
 
-// Shows the entries that contain the text, umlauts and case ignored, and
-// chooses the first of them.
-void HelpWindow::filterKeywords(const QString& text) {
-  const QString wanted = folded(text.trimmed());
-  QListWidgetItem* first = nullptr;
-  for (int row = 0; row < keywordList_->count(); ++row) {
-    QListWidgetItem* item = keywordList_->item(row);
-    item->setHidden(!folded(item->text()).contains(wanted));
-    if (first == nullptr && !item->isHidden()) first = item;
+// Lists the keywords that contain the text, then the other pages whose text
+// holds each of its words, umlauts and case ignored, or says that nothing
+// was found; the first entry is chosen, for Enter.
+void HelpWindow::search(const QString& text) {
+  const QString wanted = folded(text.simplified());
+  const QStringList words = wanted.split(u' ', Qt::SkipEmptyParts);
+  foundList_->clear();
+  QStringList listed;  // the pages a keyword found
+  const auto add = [this, &listed](const QString& entry, const QString& title) {
+    (new QListWidgetItem(entry, foundList_))->setData(Qt::UserRole, title);
+    listed.append(title);
+  };
+  for (const QString& entry : keywords_) {
+    if (folded(entry).contains(wanted)) add(entry, entry.section(kDash, 1));
   }
-  keywordList_->setCurrentItem(first);
+  for (qsizetype i = 0; i < pages_.size() && !words.isEmpty(); ++i) {
+    const QString& title = pages_[i].title;
+    const auto inText = [&](const QString& w) { return pageWords_[i].contains(w); };
+    if (!listed.contains(title) && std::all_of(words.begin(), words.end(), inText)) {
+      add(title, title);
+    }
+  }
+  if (foundList_->count() == 0) {
+    (new QListWidgetItem(u"Nichts gefunden"_s, foundList_))->setFlags(Qt::ItemIsEnabled);
+  }
+  foundList_->setCurrentRow(0);
 }
 
 void HelpWindow::openFoundTopic() {
-  const QListWidgetItem* item = keywordList_->currentItem();
-  if (item != nullptr && !item->isHidden()) showPage(item->text().section(kDash, 1));
+  if (const QListWidgetItem* item = foundList_->currentItem()) {
+    showPage(item->data(Qt::UserRole).toString());
+  }
 }
 
 }  // namespace quivalo

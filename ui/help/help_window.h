@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The help window: the topics of the help file on a contents card, a keyword
-// search on a search card, and the chosen page beside them, rendered from
-// Markdown by a QTextBrowser, which also follows the links between topics and
-// keeps the history for "Zurück". One window serves all three help requests;
-// it is not modal and is reused from request to request.
+// The help window: the topics of the help file on a contents card, a search
+// by keyword and by text on a search card, and the chosen page beside them,
+// rendered from Markdown by a QTextBrowser, which also follows the links
+// between topics and keeps the history for "Zurück". One window serves all
+// three help requests; it is not modal and is reused from request to request.
 //
 // The help file is UTF-8 Markdown, one topic per level-1 heading:
 //
@@ -22,6 +22,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QTabWidget;
 class QTextBrowser;
 
@@ -67,23 +68,31 @@ class HelpWindow final : public QWidget {
   void showSearch();
   // The window's own page on how to use it.
   void showHelpOnHelp();
-  // The title of the page shown.
-  QString pageTitle() const;
+
+ protected:
+  // Alt+I and Alt+S, the cards' access keys, also move the focus onto the card.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void buildCards();
+  void connectParts();
+  void showCard(int index);
   void reload();
   void showPage(const QString& title);
-  void filterKeywords(const QString& text);
+  void search(const QString& text);
   void openFoundTopic();
 
   QStringList folders_;
   std::optional<HelpFile> help_;
   QList<HelpTopic> pages_;  // the file's topics (or a notice), then help on help
+  QStringList pageWords_;   // the text of each page as the search compares it
+  QStringList keywords_;    // "keyword – title", one for each topic a keyword leads to
   QTabWidget* tabs_;
   QListWidget* contentsList_;
   QLineEdit* searchEdit_;
-  QListWidget* keywordList_;
+  QListWidget* foundList_;
   QTextBrowser* pageView_;
+  QPushButton* back_;
 };
 
 }  // namespace quivalo

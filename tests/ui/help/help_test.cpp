@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help, offscreen: bad help files give a notice, up to the size limit;
-// only links between topics are followed and Back returns; a keyword opens
-// its topic, umlauts left out; Esc closes; the shipped help's links, its
-// player topics and its die figures.
+// only links between topics are followed and Back returns; the search finds
+// keywords, then text, umlauts left out; Alt+I and Alt+S take the focus; Esc
+// closes; the shipped help's contents, links, player topics and die figures.
 #include <QDesktopServices>
 #include <QImage>
 #include <QLineEdit>
@@ -16,6 +16,7 @@
 #include <array>
 
 #include "game/random.h"
+#include "game/turn_cycle.h"
 #include "ui/help/help_window.h"
 
 using namespace Qt::StringLiterals;
@@ -32,6 +33,9 @@ void writeHelp(const QTemporaryDir& folder, const QByteArray& bytes) {
   if (!bytes.isNull() && !(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()))
     qFatal("cannot write the help file");
 }
+
+// The title of the page the window shows.
+QString titleShown(QWidget& w) { return w.findChild<QTextBrowser*>()->source().path(); }
 
 // Clicks the first place the page shows `text`, as a person would.
 void click(QWidget* w, const QString& text) {
@@ -73,19 +77,14 @@ DayOfDice countDayOfDice() {
   return day;
 }
 
-// Records every address handed to the desktop to open.
-class Recorder : public QObject {
-  Q_OBJECT
- public:
-  QList<QUrl> urls;
- public Q_SLOTS:
-  void open(const QUrl& url) { urls.append(url); }
-};
-
 }  // namespace
 
 class HelpTest : public QObject {
   Q_OBJECT
+  QList<QUrl> opened_;  // every address handed to the desktop to open
+
+ public Q_SLOTS:
+  void open(const QUrl& url) { opened_.append(url); }
 
  private Q_SLOTS:
   void badFilesGiveANotice_data() {
@@ -116,7 +115,7 @@ class HelpTest : public QObject {
     const QString text = w.findChild<QTextBrowser*>()->toPlainText();
     QVERIFY2(text.contains(shown), qPrintable(text.left(200)));
     w.request(HelpRequest::HelpOnHelp);  // works whatever the file
-    QCOMPARE(w.pageTitle(), u"Hilfe benutzen"_s);
+    QCOMPARE(titleShown(w), u"Hilfe benutzen"_s);
   }
 
   void onlyLinksBetweenTopicsAreFollowedAndBackReturns() {
@@ -126,9 +125,8 @@ class HelpTest : public QObject {
               u"# Eins\n[Netz](https://example.invalid/) [Datei](%1) [Ordner](bild.png) "
               "[hier](<Eins>) [Zwei](<Zwei>)\n\n![Bild](%1)\n# Zwei\nZwei.\n"_s.arg(file)
                   .toUtf8());
-    Recorder desktop;
     const QStringList schemes{u"http"_s, u"https"_s, u"file"_s};
-    for (const QString& scheme : schemes) QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+    for (const QString& scheme : schemes) QDesktopServices::setUrlHandler(scheme, this, "open");
     HelpWindow w({dir.path()});
     w.request(HelpRequest::Contents);
     w.grab();  // lays the page out, with its picture
@@ -136,38 +134,50 @@ class HelpTest : public QObject {
     QVERIFY(image.value<QImage>().isNull() && image.toByteArray().isEmpty());
     auto* back = w.findChild<QPushButton*>();
     for (const QString& link : {u"Netz"_s, u"Datei"_s, u"Ordner"_s, u"hier"_s}) click(&w, link);
-    QVERIFY(w.pageTitle() == u"Eins"_s && !back->isEnabled());
+    QVERIFY(titleShown(w) == u"Eins"_s && !back->isEnabled());
     click(&w, u"Zwei"_s);
-    QCOMPARE(w.pageTitle(), u"Zwei"_s);
+    QCOMPARE(titleShown(w), u"Zwei"_s);
     back->click();
-    QVERIFY(w.pageTitle() == u"Eins"_s && !back->isEnabled());
+    QVERIFY(titleShown(w) == u"Eins"_s && !back->isEnabled());
     QCOMPARE(w.findChild<QListWidget*>(u"contentsList"_s)->currentRow(), 0);
     for (const QString& scheme : schemes) QDesktopServices::unsetUrlHandler(scheme);
-    QVERIFY2(desktop.urls.isEmpty(), qPrintable(desktop.urls.value(0).url()));
+    QVERIFY2(opened_.isEmpty(), qPrintable(opened_.value(0).url()));
   }
 
-  // A keyword typed (umlauts and capitals may be left out) and Enter open the
-  // topic of the first entry found; the search starts empty; Esc closes.
-  void aKeywordOpensItsTopic_data() {
+  // A word typed (umlauts and capitals may be left out) lists the topics of
+  // the keywords that hold it, then those whose text holds it: "first>later"
+  // lists `later` below `first`; or "Nichts gefunden". Enter opens the first
+  // entry; the search starts empty; Esc closes.
+  void theSearchFindsKeywordsThenText_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QStringList>("topics");
     const QString table =
         u"uberspringen=Spielregeln;Laufbahn=Das Spielbrett;hinweis=Das Spielbrett;alt+z=Tastatur;"
-        "mehrere personen=Menü Optionen;gluckwunsche=Für Neugierige;zuruck=Hilfe benutzen"_s;
+        "mehrere personen=Menü Optionen;gluckwunsche=Für Neugierige;zuruck=Hilfe benutzen;"
+        "tipps=Tipps;faq=Häufige Fragen;fragen=Häufige Fragen;lizenz=Über Quivalo;"
+        "kann nicht=So zieht der Computer>Drei Würfe;qwxz=Nichts gefunden"_s;
     for (const QString& row : table.split(u';'))
-      QTest::newRow(qPrintable(row)) << row.section(u'=', 0, 0) << row.section(u'=', 1);
+      QTest::newRow(qPrintable(row)) << row.section(u'=', 0, 0) << row.section(u'=', 1).split(u'>');
+    for (const std::string_view remark : quivalo::kRemarks)  // the remark line's texts
+      QTest::newRow(remark.data()) << QString::fromUtf8(remark) << QStringList{u"Rauswerfen"_s};
   }
 
-  void aKeywordOpensItsTopic() {
+  void theSearchFindsKeywordsThenText() {
     QFETCH(QString, typed);
-    QFETCH(QString, topic);
+    QFETCH(QStringList, topics);
     HelpWindow w({kShipped});
     w.request(HelpRequest::Search);
     auto* edit = w.findChild<QLineEdit*>();
     QVERIFY(edit->text().isEmpty() && w.focusWidget() == edit);
-    QTest::keyClicks(edit, typed);
+    const QString before = titleShown(w);
+    edit->insert(typed);  // as typed or pasted
+    QStringList listed;   // the topic of each entry, or the line saying nothing was found
+    auto* found = w.findChild<QListWidget*>(u"foundList"_s);
+    for (int i = 0; i < found->count(); ++i) listed << found->item(i)->text().section(u" – "_s, -1);
+    QCOMPARE(listed.value(0), topics.front());
+    QVERIFY2(listed.indexOf(topics.back()) >= topics.size() - 1, qPrintable(listed.join(u'|')));
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(w.pageTitle(), topic);
+    QCOMPARE(titleShown(w), listed.front() == u"Nichts gefunden"_s ? before : listed.front());
     w.request(HelpRequest::Search);
     QVERIFY(edit->text().isEmpty());
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -175,31 +185,56 @@ class HelpTest : public QObject {
     QVERIFY(!w.isVisible());
   }
 
-  // The shipped help: every link leads to a topic and every topic can be
-  // reached from the first; only "Für Neugierige" has formulas, milliseconds
-  // and percentages; and each figure it gives about the die is the formula's,
-  // counted over every millisecond of a day (the clock starts again at midnight).
+  // From a focus in the page, Alt+I and Alt+S put it where the arrow keys
+  // and typing work: the contents list and the search field.
+  void theCardKeysTakeTheFocus() {
+    HelpWindow w({kShipped});
+    w.request(HelpRequest::Contents);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    for (const auto& [key, to] :
+         {std::pair<Qt::Key, QWidget*>{Qt::Key_I, w.findChild<QListWidget*>(u"contentsList"_s)},
+          {Qt::Key_S, w.findChild<QLineEdit*>()}}) {
+      w.findChild<QTextBrowser*>()->setFocus();
+      QTest::keyClick(&w, key, Qt::AltModifier);
+      QCOMPARE(w.focusWidget(), to);
+    }
+  }
+
+  // The shipped help: the welcome topic lists the window's contents in order,
+  // every link leads to a topic and every topic can be reached from the first;
+  // only "Für Neugierige" has formulas, milliseconds and percentages; and each
+  // figure it gives about the die is the formula's, counted over every
+  // millisecond of a day (the clock starts again at midnight).
   void theShippedHelpIsRight() {
     const quivalo::HelpFile help = quivalo::readHelpFile({kShipped});
     QVERIFY2(help.problem.isEmpty(), qPrintable(help.problem));
+    HelpWindow w({kShipped});
+    w.request(HelpRequest::Contents);
+    const auto* contents = w.findChild<QListWidget*>(u"contentsList"_s);
     QStringList titles;
-    for (const auto& t : help.topics) titles << t.title;
-    static const QRegularExpression link(uR"(\]\(([^)]*)\))"_s);
+    for (int i = 0; i < contents->count(); ++i) titles << contents->item(i)->text();
+    static const QRegularExpression link(uR"(\]\(<?([^)]*?)>?\))"_s);  // [text](<Title>)
+    QStringList welcome{titles.front()};  // and the list that ends the first topic
+    for (const auto& m : link.globalMatch(help.topics.front().markdown.section(u"\n## "_s, -1)))
+      welcome << m.captured(1);
+    QCOMPARE(welcome, titles);
     static const QRegularExpression figure(uR"(\d\s*ms\b|%|Millisekunde|×|³²)"_s);
+    QHash<QString, QString> markdownOf;  // the file's topics, without the window's own
+    for (const auto& t : help.topics) markdownOf.insert(t.title, t.markdown);
     QStringList reached{titles.front()};
     for (qsizetype i = 0; i < reached.size(); ++i) {
-      const QString& markdown = help.topics[titles.indexOf(reached[i])].markdown;
+      const QString markdown = markdownOf.value(reached[i]);
       QVERIFY2(reached[i] == u"Für Neugierige"_s || !figure.match(markdown).hasMatch(),
                qPrintable(reached[i]));
       for (const auto& m : link.globalMatch(markdown)) {
-        const QString to = m.captured(1).mid(1, m.captured(1).size() - 2);  // "<Title>"
-        QVERIFY2(m.captured(1).startsWith(u'<') && titles.contains(to), qPrintable(m.captured()));
+        const QString to = m.captured(1);
+        QVERIFY2(m.captured().startsWith(u"](<"_s) && titles.contains(to),
+                 qPrintable(m.captured()));
         if (!reached.contains(to)) reached << to;
       }
     }
     QCOMPARE(reached.size(), titles.size());
-    QString text;
-    for (const auto& t : help.topics) text += t.markdown;
+    const QString text = markdownOf.values().join(QString());
     const QLocale german(QLocale::German);
     const std::uint32_t noon = 12 * 60 * 60 * 1000;  // ms since midnight at noon
     QVERIFY(text.contains(u"um 12:00:00,000 Uhr UTC (t = %1) zeigt zum Beispiel eine %2."_s.arg(
