@@ -6,5 +6,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh run
 cmake --preset release >/dev/null
-cmake --build --preset release --target quivalo
+cmake --build --preset release
 exec build/release/ui/quivalo "$@"

@@ -165,7 +165,7 @@ void Game::onTimer(TimerId timer) {
     case TimerId::RotTimer:
     case TimerId::GelbTimer:
     case TimerId::GreenTimer:
-      ComputerTimerTimer(*colourOf(timer));
+      if (const auto c = colourOf(timer)) ComputerTimerTimer(*c);
       break;
   }
 }

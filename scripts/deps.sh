@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs, if any of them are missing. Needs
-# root (or sudo) only when it installs.
+# root (or sudo) only when it installs. Every name here exists on Debian 12
+# and 13 alike. Formatting uses clang-format 19, which both releases have, so
+# both format alike; clang-tidy is the release's own (14 or 19).
 #   scripts/deps.sh run     building and playing the game (./run.sh)
 #   scripts/deps.sh bench   the above, and the benchmarks
 #   scripts/deps.sh test    everything: the above, tests, sanitizers,
@@ -16,11 +18,13 @@ run=(
 # The window's figures are measured on an X server (Xvfb, through xvfb-run);
 # instructions are counted by valgrind.
 bench=(libbenchmark-dev valgrind xvfb xauth)
+# (file: CPack's scan of the program's libraries; weston and qt6-wayland: the
+# install check's Wayland window.)
 test=(
   libgtest-dev libgmock-dev
-  xvfb xauth x11-utils
-  clang libclang-rt-14-dev valgrind clang-format clang-tidy
-  desktop-file-utils appstream
+  xvfb xauth x11-utils weston qt6-wayland
+  clang libclang-rt-dev valgrind clang-format-19 clang-tidy
+  desktop-file-utils appstream file
 )
 
 case "${1:-}" in

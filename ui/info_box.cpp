@@ -69,8 +69,8 @@ void addPanel(QWidget* box) {
   textLabel(panel, "Label1", 169, 16, QStringLiteral("Quivalo !!!"), false)
       ->setAccessibleName(QStringLiteral("Produktname: Quivalo"));
   textLabel(panel, "Version", 89, 41, QStringLiteral("Version"), true);
-  textLabel(panel, "Label2", 169, 41, QStringLiteral("1.0"), false)
-      ->setAccessibleName(QStringLiteral("Version: 1.0"));
+  textLabel(panel, "Label2", 169, 41, QStringLiteral(QUIVALO_VERSION), false)
+      ->setAccessibleName(QStringLiteral("Version: " QUIVALO_VERSION));
   textLabel(panel, "Copyright", 8, 94, QStringLiteral("Copyright"), true);
   textLabel(panel, "CopyrightText", 98, 94, QStringLiteral("© 2026 Quivalo-Entwickler"), false)
       ->setAccessibleName(QStringLiteral("Copyright: © 2026 Quivalo-Entwickler"));

@@ -102,7 +102,7 @@ TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
   setAccessibleName(QStringLiteral("Quivalo"));
   // The desktop entry the window belongs to: the Wayland application id, and
   // how docks and task bars find the entry's name and icon for the window.
-  QGuiApplication::setDesktopFileName(QStringLiteral("org.quivalo.Quivalo"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUIVALO_APP_ID));
   if (!pictures_.icon().isNull()) {
     setWindowIcon(pictures_.icon());
   }

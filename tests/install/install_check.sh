@@ -4,7 +4,8 @@
 # where the freedesktop conventions put it, validates the desktop entry and
 # the AppStream metadata, and starts the installed program from another
 # folder under a virtual X server until its window shows, with the window
-# class its desktop entry names.
+# class its desktop entry names, and under a Wayland compositor, where its
+# window must announce the desktop entry's name as its application id.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -33,4 +34,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/org.quivalo.Quivalo.metai
 "$(dirname "$0")/window_shows.sh" "$prefix/bin/quivalo" \
   "$prefix/share/applications/org.quivalo.Quivalo.desktop" ||
   fail "the installed program shows no window, or not as its desktop entry says"
+"$(dirname "$0")/wayland_app_id.sh" "$prefix/bin/quivalo" \
+  "$prefix/share/applications/org.quivalo.Quivalo.desktop" ||
+  fail "under Wayland the installed program's window does not name its desktop entry"
 echo "install check passed"

@@ -132,7 +132,7 @@ constexpr std::array<std::pair<std::string_view, std::uint8_t State::*>, 9> kByt
     {"ErsterSchritt", &State::ErsterSchritt}, {"Ueberlagert", &State::Ueberlagert}}};
 // clang-format on
 
-std::uint8_t State::*turnByte(std::string_view name) {
+auto turnByte(std::string_view name) -> std::uint8_t State::* {
   for (const auto& [byteName, member] : kBytes) {
     if (name == byteName) return member;
   }

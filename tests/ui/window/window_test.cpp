@@ -105,14 +105,36 @@ QString windowMismatch(TMain& w) {
   return out.join(u"; "_s);
 }
 
-// Compares a render with golden/NAME.png; an empty string if they agree.
+// The golden of NAME for the running Qt, which draws text a little differently
+// from version to version: golden/qtX.Y/NAME.png of the newest X.Y up to the
+// running version that has one, else golden/NAME.png (drawn by Qt 6.4).
+QString goldenFile(const QString& name) {
+  const QDir dir(QStringLiteral(QUIVALO_GOLDEN_DIR));
+  QString file = dir.filePath(name + u".png"_s);
+  QVersionNumber chosen;
+  for (const QString& folder : dir.entryList({u"qt*"_s}, QDir::Dirs)) {
+    const QVersionNumber version = QVersionNumber::fromString(folder.mid(2));
+    const QString own = dir.filePath(folder + u'/' + name + u".png"_s);
+    if (version > chosen && version <= QLibraryInfo::version() && QFile::exists(own))
+      std::tie(chosen, file) = std::pair(version, own);
+  }
+  return file;
+}
+
+// Compares a render with its golden; an empty string if they agree. With
+// QUIVALO_UPDATE_GOLDEN=1 a render that differs replaces its golden; with
+// QUIVALO_UPDATE_GOLDEN=qtX.Y it becomes golden/qtX.Y/NAME.png.
 QString compareWithGolden(const QImage& render, const QString& name) {
   const QImage actual = render.convertToFormat(QImage::Format_RGB32);
-  const QString golden = QStringLiteral(QUIVALO_GOLDEN_DIR "/") + name + u".png"_s;
-  if (qEnvironmentVariableIntValue("QUIVALO_UPDATE_GOLDEN") == 1)
-    return actual.save(golden) ? QString() : u"cannot write "_s + golden;
+  const QString golden = goldenFile(name);
   const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
   if (actual == expected) return {};
+  if (const QString update = qEnvironmentVariable("QUIVALO_UPDATE_GOLDEN"); !update.isEmpty()) {
+    const QDir dir(QStringLiteral(QUIVALO_GOLDEN_DIR));
+    const QString file = update == u"1"_s ? golden : dir.filePath(update + u'/' + name + u".png"_s);
+    const bool saved = QDir().mkpath(QFileInfo(file).path()) && actual.save(file);
+    return saved ? QString() : u"cannot write "_s + file;
+  }
   // The differing pixels red over a grey copy of the render.
   QImage diff = actual.convertToFormat(QImage::Format_Grayscale8).convertToFormat(actual.format());
   for (int y = 0; y < diff.height(); ++y)
