@@ -22,7 +22,7 @@ bench=(libbenchmark-dev valgrind xvfb xauth)
 # install check's Wayland window.)
 test=(
   libgtest-dev libgmock-dev
-  xvfb xauth x11-utils weston qt6-wayland
+  xvfb xauth x11-utils xdotool weston qt6-wayland
   clang libclang-rt-dev valgrind clang-format-19 clang-tidy
   desktop-file-utils appstream file
 )

@@ -1,40 +1,36 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the build into a temporary prefix, checks that every file lands
-# where the freedesktop conventions put it, validates the desktop entry and
-# the AppStream metadata, and starts the installed program from another
-# folder under a virtual X server until its window shows, with the window
-# class its desktop entry names, and under a Wayland compositor, where its
-# window must announce the desktop entry's name as its application id.
+# Installs the build into a temporary prefix and builds its Debian package.
+# Both hold exactly the files the freedesktop conventions ask for; the package
+# is in section games, depends on what the window needs at run time and holds
+# a stripped program; the desktop entry and the AppStream metadata are valid;
+# and the installed and the packaged program each start from another folder
+# as their desktop entry says (shows.sh).
 set -euo pipefail
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2 && exit 1; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-for f in \
-  bin/quivalo \
-  share/applications/org.quivalo.Quivalo.desktop \
-  share/metainfo/org.quivalo.Quivalo.metainfo.xml \
-  share/icons/hicolor/32x32/apps/org.quivalo.Quivalo.png \
-  share/icons/hicolor/64x64/apps/org.quivalo.Quivalo.png \
-  "share/quivalo/Hilfe zu Quivalo.HLP" \
-  share/doc/quivalo/copyright; do
-  [ -s "$prefix/$f" ] || fail "$f not installed"
+cmake --install "$build" --prefix "$work/usr" >/dev/null
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
+deb=$(ls "$work"/out/*.deb)
+dpkg-deb -x "$deb" "$work/package"
+files=$(printf '%s\n' ./bin/quivalo ./share/applications/org.quivalo.Quivalo.desktop \
+  ./share/doc/quivalo/copyright ./share/icons/hicolor/{32x32,64x64}/apps/org.quivalo.Quivalo.png \
+  ./share/metainfo/org.quivalo.Quivalo.metainfo.xml "./share/quivalo/Hilfe zu Quivalo.HLP")
+for tree in "$work/usr" "$work/package/usr"; do
+  [ "$(cd "$tree" && find . -type f -size +0 | sort)" = "$files" ] || fail "$tree holds other files"
 done
-[ -x "$prefix/bin/quivalo" ] || fail "bin/quivalo is not executable"
-
-desktop-file-validate "$prefix/share/applications/org.quivalo.Quivalo.desktop" ||
-  fail "desktop entry"
-appstreamcli validate --no-net "$prefix/share/metainfo/org.quivalo.Quivalo.metainfo.xml" ||
-  fail "AppStream metadata"
-
-"$(dirname "$0")/window_shows.sh" "$prefix/bin/quivalo" \
-  "$prefix/share/applications/org.quivalo.Quivalo.desktop" ||
-  fail "the installed program shows no window, or not as its desktop entry says"
-"$(dirname "$0")/wayland_app_id.sh" "$prefix/bin/quivalo" \
-  "$prefix/share/applications/org.quivalo.Quivalo.desktop" ||
-  fail "under Wayland the installed program's window does not name its desktop entry"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section is not games"
+for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-translations-l10n fonts-liberation; do
+  dpkg-deb -f "$deb" Depends | grep -q "$need" || fail "Depends lacks $need"
+done
+! readelf -S "$work/package/usr/bin/quivalo" | grep -q '\.symtab' || fail "the packaged program is not stripped"
+entry=$work/usr/share/applications/org.quivalo.Quivalo.desktop
+desktop-file-validate "$entry" || fail "desktop entry"
+appstreamcli validate --no-net "$work/usr/share/metainfo/org.quivalo.Quivalo.metainfo.xml" || fail "AppStream metadata"
+for program in "$work/usr/bin/quivalo" "$work/package/usr/bin/quivalo"; do
+  "$(dirname "$0")/shows.sh" "$program" "$entry" || fail "$program does not start as its desktop entry says"
+done
 echo "install check passed"
