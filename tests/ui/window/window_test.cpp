@@ -189,6 +189,36 @@ QString chosen(TMain& w) {
              : u"frame and focus disagree"_s;
 }
 
+// A person's roll waiting, and the cells the arrow keys visit: the pieces
+// along the colour's way, from the house over the track from its start field
+// to the goal lane; the key that moves the chosen piece and the key that
+// leaves the board.
+struct KeyRow {
+  const char* name;
+  const char* pieces;
+  Colour colour;
+  int pips;
+  const char* visits;
+  Qt::Key confirm, leave;
+};
+// clang-format off
+const std::array<KeyRow, 6> kKeyRows{{
+    // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38 goes
+    // into the goal lane; goal slot 1 cannot go 4 further.
+    {"Blau", "B5 B9 B38 Bz1 R13 G30", Blau, 4, "Feld 9: Blau|Feld 38: Blau", Qt::Key_Return, Qt::Key_Escape},
+    {"Blau, a six", "B3 N9", Blau, 6, "Haus Blau, Platz 2: Blau|Haus Blau, Platz 3: Blau|"
+     "Haus Blau, Platz 4: Blau|Feld 3: Blau", Qt::Key_Space, Qt::Key_Tab},
+    {"Rot", "R38 R2 R15 Rz1", Rot, 3, "Feld 15: Rot|Feld 38: Rot|Feld 2: Rot|Ziel Rot, Platz 1: Rot",
+     Qt::Key_Enter, Qt::Key_Backtab},
+    {"Gelb", "G25 G40 G1 G12", Gelb, 2, "Feld 25: Gelb|Feld 40: Gelb|Feld 1: Gelb|Feld 12: Gelb",
+     Qt::Key_Space, Qt::Key_Escape},
+    {"Grün", "N31 N5 N30 Nz2", Green, 1, "Feld 31: Grün|Feld 5: Grün|Feld 30: Grün|Ziel Grün, Platz 2: Grün",
+     Qt::Key_Return, Qt::Key_Tab},
+    // Every piece at home and no six: nothing can move.
+    {"nothing", "R12", Blau, 4, "", Qt::Key_Return, Qt::Key_Escape},
+}};
+// clang-format on
+
 // The clock of a window on real time, counting the rolls and remarks drawn
 // from it.
 struct CountingClock final : Clock {
@@ -307,10 +337,7 @@ class WindowTest : public QObject {
   // the focus, the access keys (Alt+W rolls, Alt+K gives up) and the window's
   // shortcuts Strg+N and F1.
   void whatAPictureCannotShow() {
-    struct : HelpViewer {
-      std::vector<HelpRequest> asked;
-      void help(HelpRequest request) override { asked.push_back(request); }
-    } help;
+    VirtualHost help;  // records the help requests
     TMain w(nullptr, &help);
     QVERIFY(showActive(w));
     QCOMPARE(
@@ -336,7 +363,7 @@ class WindowTest : public QObject {
     QCOMPARE(w.game().state().Versuche, std::uint8_t{3});
     QCOMPARE(windowMismatch(w), QString());
     QTest::keyClick(&w, Qt::Key_F1);  // the help's contents, without a menu caption
-    QVERIFY(help.asked == std::vector<HelpRequest>{HelpRequest::Contents});
+    QVERIFY(help.helpRequests() == std::vector<HelpRequest>{HelpRequest::Contents});
   }
 
   // What a screen reader is told and can do in the scene with the full goal
@@ -394,58 +421,25 @@ class WindowTest : public QObject {
     QCOMPARE(QToolTip::text(), u"Feld 13: Blau"_s);
   }
 
-  // A person's roll waiting, and the cells the arrow keys visit: the pieces
-  // along the colour's way, from the house over the track from its start
-  // field to the goal lane; the key that moves the chosen piece and the key
-  // that leaves the board.
+  // Keyboard play along each colour's way (kKeyRows).
   void theKeysPlayAlongTheWay_data() {
-    QTest::addColumn<QString>("pieces");
-    QTest::addColumn<int>("colour");
-    QTest::addColumn<int>("pips");
-    QTest::addColumn<QString>("visits");
-    QTest::addColumn<int>("confirm");
-    QTest::addColumn<int>("leave");
-    const auto row = [](const char* name, const QString& pieces, Colour c, int pips,
-                        const QString& visits, Qt::Key confirm, Qt::Key leave) {
-      QTest::newRow(name) << pieces << int(c) << pips << visits << int(confirm) << int(leave);
-    };
-    // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38 goes
-    // into the goal lane; goal slot 1 cannot go 4 further.
-    row("Blau", u"B5 B9 B38 Bz1 R13 G30"_s, Blau, 4, u"Feld 9: Blau|Feld 38: Blau"_s,
-        Qt::Key_Return, Qt::Key_Escape);
-    row("Blau, a six", u"B3 N9"_s, Blau, 6,
-        u"Haus Blau, Platz 2: Blau|Haus Blau, Platz 3: Blau|Haus Blau, Platz 4: Blau|"
-        "Feld 3: Blau"_s,
-        Qt::Key_Space, Qt::Key_Tab);
-    row("Rot", u"R38 R2 R15 Rz1"_s, Rot, 3,
-        u"Feld 15: Rot|Feld 38: Rot|Feld 2: Rot|Ziel Rot, Platz 1: Rot"_s, Qt::Key_Enter,
-        Qt::Key_Backtab);
-    row("Gelb", u"G25 G40 G1 G12"_s, Gelb, 2,
-        u"Feld 25: Gelb|Feld 40: Gelb|Feld 1: Gelb|Feld 12: Gelb"_s, Qt::Key_Space, Qt::Key_Escape);
-    row("Grün", u"N31 N5 N30 Nz2"_s, Green, 1,
-        u"Feld 31: Grün|Feld 5: Grün|Feld 30: Grün|Ziel Grün, Platz 2: Grün"_s, Qt::Key_Return,
-        Qt::Key_Tab);
-    // Every piece at home and no six: nothing can move.
-    row("nothing", u"R12"_s, Blau, 4, QString(), Qt::Key_Return, Qt::Key_Escape);
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < kKeyRows.size(); ++i) QTest::newRow(kKeyRows[i].name) << int(i);
   }
 
   void theKeysPlayAlongTheWay() {
-    QFETCH(QString, pieces);
-    QFETCH(int, colour);
-    QFETCH(int, pips);
-    QFETCH(QString, visits);
-    QFETCH(int, confirm);
-    QFETCH(int, leave);
+    QFETCH(int, row);
+    const auto& [name, pieces, colour, pips, visits, confirm, leave] = kKeyRows[std::size_t(row)];
     VirtualHost clock;  // stands still, so that equal moves draw equal remarks
     TMain w(nullptr, nullptr, &clock);
     QVERIFY(showActive(w));
     State& s = w.game().state();
-    setUpRoll(w, pieces.toLatin1().constData(), Colour(colour), pips);
+    setUpRoll(w, pieces, colour, pips);
     named(w, u"KannNichtBtn"_s)->setFocus();
     const State start = s;
     // Right and Down visit the movable cells once, then come round again;
     // Left and Up go back. Without a movable cell they do nothing.
-    const QStringList way = visits.split(u'|', Qt::SkipEmptyParts);
+    const QStringList way = QString::fromUtf8(visits).split(u'|', Qt::SkipEmptyParts);
     QStringList visited;
     for (qsizetype i = 0; i <= way.size(); ++i) {
       press(i % 2 == 0 ? Qt::Key_Right : Qt::Key_Down);
@@ -458,7 +452,7 @@ class WindowTest : public QObject {
     clickOn(w, u"Label1"_s);
     QCOMPARE(chosen(w), QString());
     press(Qt::Key_Left);
-    press(Qt::Key(leave));
+    press(leave);
     QCOMPARE(chosen(w), QString());
     QVERIFY(s == start);
     if (way.isEmpty()) return;
@@ -466,7 +460,7 @@ class WindowTest : public QObject {
     // and the spent roll ends the highlight.
     press(Qt::Key_Left);
     const QString cell = focused()->objectName();
-    press(Qt::Key(confirm));
+    press(confirm);
     QCOMPARE(chosen(w), QString());
     QCOMPARE(windowMismatch(w), QString());
     const State byKey = s;
