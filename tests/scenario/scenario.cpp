@@ -55,9 +55,6 @@ std::optional<Cell> cellByName(std::string_view name) {
   return std::nullopt;
 }
 
-// The usage text, kept as text in usage.txt.
-constexpr std::string_view kUsage = kScenarioUsage;
-
 // A bad scenario line; the message is for the person who wrote it.
 struct BadLine : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -389,7 +386,7 @@ class Scenario {
 int main(int argc, char** argv) {
   const std::string_view path = argc == 2 ? argv[1] : "-";
   if (argc > 2 || path == "--help" || path == "-h") {
-    (argc > 2 ? std::cerr : std::cout) << quivalo::kUsage;
+    (argc > 2 ? std::cerr : std::cout) << kScenarioUsage;  // kept as text in usage.txt
     return argc > 2 ? 2 : 0;
   }
   std::ifstream file;

@@ -172,23 +172,17 @@ class HelpTest : public QObject {
     w.request(HelpRequest::Search);
     QVERIFY(edit->text().isEmpty());
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::keyClick(&w, Qt::Key_Escape);
-    QVERIFY(!w.isVisible());
-  }
-
-  // From a focus in the page, Alt+I and Alt+S put it where the arrow keys
-  // and typing work: the contents list and the search field.
-  void theCardKeysTakeTheFocus() {
-    HelpWindow w({kShipped});
-    w.request(HelpRequest::Contents);
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // From a focus in the page, Alt+I and Alt+S put it where the arrow keys
+    // and typing work: the contents list and the search field.
     for (const auto& [key, to] :
          {std::pair<Qt::Key, QWidget*>{Qt::Key_I, w.findChild<QListWidget*>(u"contentsList"_s)},
-          {Qt::Key_S, w.findChild<QLineEdit*>()}}) {
+          {Qt::Key_S, edit}}) {
       w.findChild<QTextBrowser*>()->setFocus();
       QTest::keyClick(&w, key, Qt::AltModifier);
       QCOMPARE(w.focusWidget(), to);
     }
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY(!w.isVisible());
   }
 
   // The shipped help: the welcome topic lists the window's contents in order,
