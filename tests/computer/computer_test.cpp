@@ -4,33 +4,36 @@
 #include <gtest/gtest.h>
 
 #include "board/path.h"
-#include "support/fixture.h"
+#include "computer/game.h"
+#include "support/position.h"
+#include "support/virtual_host.h"
 
 namespace quivalo {
 namespace {
-
-using GameTest = testing::GameTest;
 
 // Over the whole track, for every colour and the rolls 1 to 5, so that no
 // field goes unseen: at "leicht" a lone piece anywhere moves as a person's
 // click on it would, and at "schwer" the hunt finds an opponent anywhere
 // before the goal approach can move the piece on the field before the last.
-TEST_F(GameTest, TheComputerSeesEveryField) {
-  const State start = s();
+TEST(Computer, SeesEveryField) {
+  VirtualHost host;
+  Game game(host.platform());
+  State& s = game.state();
+  const State start = s;
   // The position after a person's click on the piece on `field`, and after
   // the computer's roll of the same number instead.
   const auto clickAndRoll = [&](const std::string& words, Colour c, int field, int pips) {
-    s() = start;
-    testing::setUp(s(), words);
-    testing::turn(s(), c, pips);
+    s = start;
+    testing::setUp(s, words);
+    testing::turn(s, c, pips);
     game.SteinClick(c, field);
-    const std::string clicked = testing::describe(s());
-    s() = start;
-    testing::setUp(s(), words);
-    testing::turn(s(), c);
+    const std::string clicked = testing::describe(s);
+    s = start;
+    testing::setUp(s, words);
+    testing::turn(s, c);
     host.setTimeOfDay(testing::timeForDie(pips));
     game.Computer(c);
-    return std::pair{clicked, testing::describe(s())};
+    return std::pair{clicked, testing::describe(s)};
   };
   const auto word = [](Colour c, int f) { return "BRGN"[index(c)] + std::to_string(f); };
   for (Colour c : kColours) {
