@@ -38,19 +38,11 @@ std::string imageName(Image i) {
          std::string(f.suffix) + std::to_string(p.number);
 }
 
-std::optional<Image> imageByName(std::string_view name) {
-  for (int i = 0; i < kImageCount; ++i) {
-    if (imageName(Image(i)) == name) return Image(i);
-  }
-  return std::nullopt;
-}
-
-constexpr std::array<Cell, 5> kCells{Cell::Leer, Cell::Blau, Cell::Gelb, Cell::Green, Cell::Rot};
 constexpr std::array<std::string_view, 5> kCellNames{"Leer", "Blau", "Gelb", "Green", "Rot"};
 std::string_view cellName(Cell c) { return kCellNames.at(std::size_t(c)); }
 std::optional<Cell> cellByName(std::string_view name) {
-  for (Cell c : kCells) {
-    if (cellName(c) == name) return c;
+  for (std::size_t c = 0; c < kCellNames.size(); ++c) {
+    if (kCellNames[c] == name) return Cell(c);
   }
   return std::nullopt;
 }
@@ -107,7 +99,9 @@ int spielfeld(std::string_view word) {
 }
 
 Image image(std::string_view word) {
-  if (const auto i = imageByName(word)) return *i;
+  for (int i = 0; i < kImageCount; ++i) {
+    if (imageName(Image(i)) == word) return Image(i);
+  }
   throw BadLine("unknown image " + quoted(word));
 }
 

@@ -21,9 +21,7 @@ namespace quivalo::testing {
 // floor(((t * 134775813 + 1) mod 2^32) * 6 / 2^32) + 1.
 inline std::uint32_t timeForDie(int pips, std::uint32_t from = 0) {
   std::uint32_t t = from;
-  while (int((std::uint64_t{t * 134775813u + 1u} * 6) >> 32) + 1 != pips) {
-    ++t;
-  }
+  while (int((std::uint64_t{t * 134775813u + 1u} * 6) >> 32) + 1 != pips) ++t;
   return t;
 }
 
