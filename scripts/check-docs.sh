@@ -3,8 +3,8 @@
 # Checks that what the README and docs/ cite exists: each path in backticks
 # is tracked; each name in backticks (a test, a function, a widget) stands in
 # a tracked file or in CTest's list; each preset, build target, script, label
-# and `scripts/deps.sh` task exists; and the soak's long form runs, for three
-# games. Needs the debug build configured (./test.sh runs it after the lint).
+# and `scripts/deps.sh` task exists. Needs the debug build configured
+# (./test.sh runs it after the lint).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 docs=$(git ls-files '*.md')
@@ -35,9 +35,3 @@ grep -hoE -e '--(preset|target) [a-z0-9_.-]+|-L [a-z]+|\./[a-z-]+\.sh|quivalo-[a
         fail "no such task: $kind $what" ;;
   esac
 done
-# The soak's long form as its README gives it, configured afresh, for three games.
-long=$(sed -n 's/^    \(cmake .*\|build\/soak-rel\/.*\)$/\1/p' tests/soak/README.md |
-  sed 's/ 1000000 / 3 /; s/^cmake -S/cmake --fresh -S/')
-grep -q 'quivalo-soak 3 ' <<<"$long" || fail "no long form of the soak"
-while read -r line; do eval "$line" >/dev/null || fail "the soak's long form fails: $line"; done \
-  <<<"$long"

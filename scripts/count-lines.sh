@@ -2,13 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Counts the non-blank, non-comment lines of the tracked sources, in every
 # language. Tests are every line that exists only to check the program: the
-# C++ under tests/ (unit and window tests, the soak, the scenario tool, the
+# C++ under tests/ (the window, help and rules tests, the scenario tool, the
 # support library), the CMake and shell scripts under tests/ that run checks
 # (not the CMakeLists.txt that only register tests), and the test command
 # test.sh with the CI script that calls it. Code is the program and its
-# picture generator. Benchmarks (bench/) measure and are counted on their own
-# line. Beside them, the data the tests read: the golden scenarios and the
-# golden screenshots.
+# picture generator. The benchmarks (bench/) measure and are counted on their
+# own line, with the check that the docs cite what exists (it checks the
+# docs, not the program). Beside them, the data the tests read: the golden
+# scenarios and the golden screenshots.
 #
 #   scripts/count-lines.sh            the totals
 #   scripts/count-lines.sh -v         also the count of each folder
@@ -50,7 +51,7 @@ count() {
   echo $(($(count_cpp $cpp) + $(count_script $scripts)))
 }
 
-files=$(git ls-files '*.cpp' '*.h' 'tests/*.sh' 'tests/*.cmake' test.sh .ci/run)
+files=$(git ls-files '*.cpp' '*.h' 'tests/*.sh' 'tests/*.cmake' 'bench/*.sh' test.sh .ci/run)
 tests=$(grep -E '^tests/|^test\.sh$|^\.ci/run$' <<<"$files" | count)
 bench=$(grep -E '^bench/' <<<"$files" | count)
 code=$(grep -Ev '^tests/|^test\.sh$|^\.ci/run$|^bench/' <<<"$files" | count)
@@ -71,6 +72,6 @@ if [[ "${1:-}" == "-v" ]]; then
 fi
 printf 'tests %d, code %d, tests per line of code %s\n' "$tests" "$code" \
   "$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.2f", t / c }')"
-printf 'benchmarks %d\n' "$bench"
+printf 'benchmarks %d, docs check %d\n' "$bench" "$(count_script scripts/check-docs.sh)"
 printf 'data: golden scenarios %d lines of commands and %d of expected output, %d golden screenshots\n' \
   "$scenarios" "$outputs" "$screenshots"
