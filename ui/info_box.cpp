@@ -72,8 +72,8 @@ void addPanel(QWidget* box) {
   textLabel(panel, "Label2", 169, 41, QStringLiteral(QUIVALO_VERSION), false)
       ->setAccessibleName(QStringLiteral("Version: " QUIVALO_VERSION));
   textLabel(panel, "Copyright", 8, 94, QStringLiteral("Copyright"), true);
-  textLabel(panel, "CopyrightText", 98, 94, QStringLiteral("© 2026 Quivalo-Entwickler"), false)
-      ->setAccessibleName(QStringLiteral("Copyright: © 2026 Quivalo-Entwickler"));
+  textLabel(panel, "CopyrightText", 98, 94, QStringLiteral("© " QUIVALO_COPYRIGHT), false)
+      ->setAccessibleName(QStringLiteral("Copyright: © " QUIVALO_COPYRIGHT));
   textLabel(panel, "Lizenz", 9, 119, QStringLiteral("Lizenz"), true);
   textLabel(panel, "LizenzText1", 98, 119, QStringLiteral("GNU GPL, Version 3 oder später"), false)
       ->setAccessibleName(QStringLiteral("Lizenz: GNU GPL, Version 3 oder später"));
