@@ -87,22 +87,20 @@ enum class ImageKind : std::uint8_t { Feld, Stein, HausVoll, HausLeer, ZielVoll,
 
 struct ImageFamily {
   ImageKind kind;
-  std::string_view prefix;  // name before the colour word
-  std::string_view suffix;  // name between the colour word and the number
-  bool coloured;            // one set per colour
-  int count;                // numbers 1..count (per colour)
+  bool coloured;  // one set per colour
+  int count;      // numbers 1..count (per colour)
   constexpr int size() const { return coloured ? 4 * count : count; }
 };
 
 // clang-format off
 inline constexpr std::array<ImageFamily, 7> kImageFamilies{{
-    {ImageKind::Feld,     "Feld",  "",     false, 40},
-    {ImageKind::Stein,    "Stein", "",     true,  40},
-    {ImageKind::HausVoll, "Haus",  "Voll", true,  4},
-    {ImageKind::HausLeer, "Haus",  "Leer", true,  4},
-    {ImageKind::ZielVoll, "Ziel",  "Voll", true,  4},
-    {ImageKind::ZielLeer, "Ziel",  "Leer", true,  4},
-    {ImageKind::Zahl,     "Zahl",  "",     false, 6},
+    {ImageKind::Feld,     false, 40},
+    {ImageKind::Stein,    true,  40},
+    {ImageKind::HausVoll, true,  4},
+    {ImageKind::HausLeer, true,  4},
+    {ImageKind::ZielVoll, true,  4},
+    {ImageKind::ZielLeer, true,  4},
+    {ImageKind::Zahl,     false, 6},
 }};
 // clang-format on
 
@@ -288,7 +286,6 @@ struct State {
   void setShown(Image i, bool on) { shown[at(i)] = on; }
   Cell& cell(int n) { return Spielfeld[static_cast<std::size_t>(n)]; }
   Cell cell(int n) const { return Spielfeld[static_cast<std::size_t>(n)]; }
-  std::uint32_t intervalOf(TimerId t) const { return interval[at(t)]; }
 
   bool operator==(const State&) const = default;
 };

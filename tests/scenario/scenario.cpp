@@ -32,10 +32,15 @@ namespace {
 // The names the rules call images, timers and cell codes by ("SteinBlau5",
 // "HausRotVoll3", "Zahl6", "BlauTimer", "Green").
 std::string imageName(Image i) {
+  // Each family's name before and after the colour word, in family order.
+  // clang-format off
+  static constexpr std::array<std::array<std::string_view, 2>, 7> kFamilyNames{{
+      {"Feld", ""}, {"Stein", ""}, {"Haus", "Voll"}, {"Haus", "Leer"}, {"Ziel", "Voll"}, {"Ziel", "Leer"}, {"Zahl", ""}}};
+  // clang-format on
   const ImageParts p = partsOf(i);
-  const ImageFamily& f = family(p.kind);
-  return std::string(f.prefix) + std::string(f.coloured ? info(p.colour).word : "") +
-         std::string(f.suffix) + std::to_string(p.number);
+  const auto& [before, after] = kFamilyNames[std::size_t(p.kind)];
+  return std::string(before) + std::string(family(p.kind).coloured ? info(p.colour).word : "") +
+         std::string(after) + std::to_string(p.number);
 }
 
 constexpr std::array<std::string_view, 5> kCellNames{"Leer", "Blau", "Gelb", "Green", "Rot"};
@@ -342,7 +347,7 @@ class Scenario {
     for (std::string_view item : kMenuItems)
       v.emplace_back(std::string(item) + ".Caption", text(menuItem(s, item)->Caption));
     for (std::string_view item : kMenuItems) v.emplace_back(item, flag(menuItem(s, item)->Checked));
-    for (TimerId t : kTimers) v.emplace_back(timerName(t), std::to_string(s.intervalOf(t)));
+    for (TimerId t : kTimers) v.emplace_back(timerName(t), std::to_string(s.interval[at(t)]));
     std::string dialogs, help;
     for (const std::string& d : host_.dialogs())
       dialogs += (dialogs.empty() ? "" : " | ") + text(d);

@@ -97,7 +97,7 @@ QString windowMismatch(TMain& w) {
   item(u"schwer1"_s, s.schwer1);
   for (TimerId t : kTimers) {
     const auto* timer = named<QTimer>(w, QString::fromLatin1(timerName(t)));
-    const std::uint32_t set = s.intervalOf(t);
+    const std::uint32_t set = s.interval[at(t)];
     expect(timer->isActive() == (set != 0) && (set == 0 || timer->interval() == int(set)) &&
                timer->timerType() == Qt::PreciseTimer,
            timer->objectName());
