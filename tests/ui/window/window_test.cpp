@@ -212,7 +212,7 @@ const std::array<KeyRow, 6> kKeyRows{{
      Qt::Key_Enter, Qt::Key_Backtab},
     {"Gelb", "G25 G40 G1 G12", Gelb, 2, "Feld 25: Gelb|Feld 40: Gelb|Feld 1: Gelb|Feld 12: Gelb",
      Qt::Key_Space, Qt::Key_Escape},
-    {"Grün", "N31 N5 N30 Nz2", Green, 1, "Feld 31: Grün|Feld 5: Grün|Feld 30: Grün|Ziel Grün, Platz 2: Grün",
+    {"Grün", "N31 N5 Nz1 Nz3", Green, 1, "Feld 31: Grün|Feld 5: Grün|Ziel Grün, Platz 1: Grün|Ziel Grün, Platz 3: Grün",
      Qt::Key_Return, Qt::Key_Tab},
     // Every piece at home and no six: nothing can move.
     {"nothing", "R12", Blau, 4, "", Qt::Key_Return, Qt::Key_Escape},
