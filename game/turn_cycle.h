@@ -29,7 +29,8 @@ class TurnCycle {
   ~TurnCycle() = default;
 
   const State& state() const { return s_; }
-  // Direct access for tests and tools that set up a position.
+  // Direct access for keyboard play's scratch game, which tries clicks on a
+  // copy of the state, and for tests and tools that set up a position.
   State& state() { return s_; }
 
   // Turn cycle.

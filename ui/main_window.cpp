@@ -235,17 +235,19 @@ QMenu* TMain::addMenu(const char* name, const char* caption) {
 
 QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
                             void (TurnCycle::*handler)()) {
-  QAction* a = menu->addAction(QString::fromUtf8(caption));
-  a->setObjectName(QString::fromLatin1(name));
-  connect(a, &QAction::triggered, this, [this, handler] { forward(handler); });
-  return a;
+  return addMenuItem(menu, name, caption, [this, handler] { forward(handler); });
 }
 
 QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
                             void (TMain::*handler)()) {
+  return addMenuItem(menu, name, caption, [this, handler] { (this->*handler)(); });
+}
+
+QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
+                            const std::function<void()>& run) {
   QAction* a = menu->addAction(QString::fromUtf8(caption));
   a->setObjectName(QString::fromLatin1(name));
-  connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  connect(a, &QAction::triggered, this, run);
   return a;
 }
 

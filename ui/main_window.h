@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -85,6 +86,8 @@ class TMain final : public QMainWindow {
                        void (TurnCycle::*handler)());
   QAction* addMenuItem(QMenu* menu, const char* name, const char* caption,
                        void (TMain::*handler)());
+  QAction* addMenuItem(QMenu* menu, const char* name, const char* caption,
+                       const std::function<void()>& run);
   static void addSeparator(QMenu* menu, const char* name);
 
   // The parts of mirror(); `all` mirrors everything, as the first time.
