@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Counts the non-blank, non-comment lines of the tracked sources, in every
-# language. Tests are every line that exists only to check the program: the
-# C++ under tests/ (the window, help and rules tests, the scenario tool, the
-# support library), the CMake and shell scripts under tests/ that run checks
-# (not the CMakeLists.txt that only register tests), and the test command
-# test.sh with the CI script that calls it. Code is the program and its
-# picture generator. The benchmarks (bench/) measure and are counted on their
-# own line, with the check that the docs cite what exists (it checks the
-# docs, not the program). Beside them, the data the tests read: the golden
-# scenarios and the golden screenshots.
+# Counts the non-blank, non-comment lines of the tracked text files, in every
+# language and format.
+# - Tests: every line that exists only to check the program, whatever its
+#   format: everything under tests/ (C++, every CMakeLists.txt and CMake
+#   script, shell, scenario commands, tables, expected outputs, usage texts,
+#   the planted faults), the test command test.sh, the CI script that calls
+#   it, and the check of the docs.
+# - Code: the program's and the picture generator's C++ and CMake.
+# - Benchmarks (bench/) on a line of their own; binary goldens (screenshots)
+#   named beside, by their number.
+# Comments are lines of C++ comments (// and /* */) in C++ and '#' lines in
+# CMake, shell, scenario and table files; every other non-blank line counts.
 #
 #   scripts/count-lines.sh            the totals
 #   scripts/count-lines.sh -v         also the count of each folder
@@ -35,43 +37,47 @@ count_cpp() {
       }
       n += code
     }
-    END { print n + 0 }' "$@" </dev/null
+    END { print n + 0 }' /dev/null "$@" </dev/null
 }
-# Non-blank lines that are not a '#' comment (shell and CMake).
-count_script() { cat /dev/null "$@" | grep -cvE '^[[:space:]]*(#|$)' || true; }
+# Non-blank lines that are not a '#' comment.
+count_hash() { cat /dev/null "$@" | grep -cvE '^[[:space:]]*(#|$)' || true; }
+# Non-blank lines (expected outputs and texts have no comments).
+count_text() { cat /dev/null "$@" | grep -cvE '^[[:space:]]*$' || true; }
 
-# The count of the tracked files among "$@" (one path a line on stdin picks
-# them): C++ by its own rules, scripts by theirs.
+# The lines of the files named on stdin, one path a line, each by the rules of
+# its format.
 count() {
-  local files cpp scripts
+  local files cpp hash text
   files=$(cat)
-  cpp=$(grep -E '\.(cpp|h)$' <<<"$files" || true)
-  scripts=$(grep -E '\.(sh|cmake)$|^\.ci/run$' <<<"$files" || true)
+  cpp=$(grep -E '\.(cpp|h|h\.in)$' <<<"$files" || true)
+  hash=$(grep -E '(^|/)CMakeLists\.txt$|\.(cmake|sh|scn|tsv|supp)$|^\.ci/run$' <<<"$files" || true)
+  text=$(grep -vE '\.(cpp|h|h\.in|cmake|sh|scn|tsv|supp)$|(^|/)CMakeLists\.txt$|^\.ci/run$' <<<"$files" || true)
+  local IFS=$'\n'
   # shellcheck disable=SC2086
-  echo $(($(count_cpp $cpp) + $(count_script $scripts)))
+  echo $(($(count_cpp $cpp) + $(count_hash $hash) + $(count_text $text)))
 }
 
-files=$(git ls-files '*.cpp' '*.h' 'tests/*.sh' 'tests/*.cmake' 'bench/*.sh' test.sh .ci/run)
-tests=$(grep -E '^tests/|^test\.sh$|^\.ci/run$' <<<"$files" | count)
-bench=$(grep -E '^bench/' <<<"$files" | count)
-code=$(grep -Ev '^tests/|^test\.sh$|^\.ci/run$|^bench/' <<<"$files" | count)
-# Lines of data files that are neither blank nor a '#' comment.
-data() { git ls-files -z "$@" | xargs -0 -r cat | grep -cvE '^[[:space:]]*(#|$)' || true; }
-scenarios=$(data '*.scn')
-outputs=$(data '*.out' '*.err')
+# Tracked text files (git grep -I leaves binary files out).
+text_files() { git grep -I -l '' -- "$@" || true; }
+tests_files=$(text_files tests test.sh .ci/run scripts/check-docs.sh)
+bench_files=$(text_files bench)
+code_files=$(text_files '*.cpp' '*.h' '*.cmake' '*CMakeLists.txt' |
+  grep -vE '^(tests|bench)/' || true)
+tests=$(count <<<"$tests_files")
+code=$(count <<<"$code_files")
+bench=$(count <<<"$bench_files")
 screenshots=$(git ls-files 'tests/*.png' | wc -l)
 
 if [[ "${1:-}" == "-v" ]]; then
-  for dir in $(awk '{ sub(/\/[^\/]*$/, "") || $0 = "." } 1' <<<"$files" | sort -u); do
+  all=$(printf '%s\n' "$tests_files" "$code_files" "$bench_files")
+  for dir in $(awk '{ sub(/\/[^\/]*$/, "") || $0 = "." } 1' <<<"$all" | sort -u); do
     if [ "$dir" = . ]; then
-      printf '%6d  %s\n' "$(grep -E '^[^/]*$' <<<"$files" | count)" "(top)"
+      printf '%6d  %s\n' "$(grep -E '^[^/]*$' <<<"$all" | count)" "(top)"
     else
-      printf '%6d  %s\n' "$(grep "^$dir/[^/]*$" <<<"$files" | count)" "$dir"
+      printf '%6d  %s\n' "$(grep "^$dir/[^/]*$" <<<"$all" | count)" "$dir"
     fi
   done
 fi
 printf 'tests %d, code %d, tests per line of code %s\n' "$tests" "$code" \
   "$(awk -v t="$tests" -v c="$code" 'BEGIN { printf "%.2f", t / c }')"
-printf 'benchmarks %d, docs check %d\n' "$bench" "$(count_script scripts/check-docs.sh)"
-printf 'data: golden scenarios %d lines of commands and %d of expected output, %d golden screenshots\n' \
-  "$scenarios" "$outputs" "$screenshots"
+printf 'benchmarks %d; binary goldens: %d screenshots\n' "$bench" "$screenshots"

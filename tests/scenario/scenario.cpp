@@ -4,7 +4,9 @@
 // a line. The game starts as the program does: images at their creation
 // values, Timer2, Timer3 and Timer4 started, FormCreate run, time of day 0.
 // A bad line is reported as "LINE: message" before any part of it takes
-// effect, and ends the run with exit status 2.
+// effect, and ends the run with exit status 2. A table's case (`case`) that
+// does not hold is reported as "LINE: what was found" and the run goes on; it
+// ends with exit status 1.
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -174,10 +176,10 @@ void setBoard(State& s, const Words& words) {
   testing::setUp(s, all);
 }
 
-// One line `Position = WORDS`. The words say where the pieces are; when the
-// cells or the board pictures are not exactly those the words set up (a piece
-// shown twice, a cell not set, a field picture hidden), the line says so.
-void describe(const State& s) {
+// The position in words. The words say where the pieces are; when the cells
+// or the board pictures are not exactly those the words set up (a piece shown
+// twice, a cell not set, a field picture hidden), the text says so.
+std::string position(const State& s) {
   const std::string words = testing::describe(s);
   bool same = false;
   try {
@@ -187,8 +189,27 @@ void describe(const State& s) {
   } catch (const BadLine&) {
     // More than four pieces of a colour out of its house: no words set that up.
   }
-  std::cout << "Position =" << (words.empty() ? "" : " ") << words
-            << (same ? "" : " (cells or pictures differ)") << '\n';
+  return words +
+         (same ? "" : (words.empty() ? "" : " ") + std::string("(cells or pictures differ)"));
+}
+
+// A case whose expectation did not hold; the message says what was found.
+struct Mismatch : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// The parts of `text` between the separators, blanks trimmed.
+std::vector<std::string_view> parts(std::string_view text, std::string_view separator) {
+  std::vector<std::string_view> out;
+  for (std::size_t from = 0;;) {
+    const std::size_t to = std::min(text.find(separator, from), text.size());
+    std::string_view part = text.substr(from, to - from);
+    part.remove_prefix(std::min(part.find_first_not_of(" \t\r"), part.size()));
+    part.remove_suffix(part.size() - (part.find_last_not_of(" \t\r") + 1));
+    out.push_back(part);
+    if (to == text.size()) return out;
+    from = to + separator.size();
+  }
 }
 
 // The handlers and routines `call` runs by name: the number of image
@@ -280,7 +301,8 @@ class Scenario {
       setBoard(s, Words(w.begin() + 1, w.end()));
     } else if (command == "describe") {
       expect(w, 0, "");
-      describe(s);
+      const std::string words = position(s);
+      std::cout << "Position =" << (words.empty() ? "" : " ") << words << '\n';
     } else if (command == "turn") {
       expect(w, 2, "COLOUR PIPS");
       const auto c = std::find_if(kColours.begin(), kColours.end(),
@@ -288,6 +310,12 @@ class Scenario {
       if (c == kColours.end())
         throw BadLine("unknown colour " + quoted(w[1]) + " (Blau, Rot, Gelb or Green)");
       testing::turn(s, *c, int(number(w[2], 0, 6, "pips")));
+    } else if (command == "die") {
+      expect(w, 1, "PIPS");
+      const auto pips = int(number(w[1], 1, 6, "pips"));
+      host_.setTimeOfDay(testing::timeForDie(pips, host_.timeOfDay()));
+    } else if (command == "case") {
+      runCase(line.substr(line.find("case") + 4));
     } else {
       throw BadLine("unknown command " + quoted(command));
     }
@@ -361,12 +389,44 @@ class Scenario {
   }
 
   void print(std::string_view name) {
-    if (name.starts_with("Spielfeld[")) spielfeld(name);  // a malformed cell name is its own error
-    for (const auto& [printable, value] : values()) {
-      if (printable == name) {
-        std::cout << name << " = " << value << '\n';
-        return;
+    if (name == "Position") throw BadLine("unknown name " + quoted(name));
+    const std::string v = value(name);
+    std::cout << name << " = " << v << '\n';
+  }
+
+  // One case of a table: its commands, run on a fresh game, and what must
+  // then hold, `NAME = VALUE` as `print` prints it, or `Position = WORDS`.
+  static void runCase(std::string_view text) {
+    const auto sides = parts(text, "=>");
+    if (sides.size() != 2 || sides[1].empty()) {
+      throw BadLine("usage 'case COMMAND; ... => NAME = VALUE; ...'");
+    }
+    Scenario fresh;
+    for (std::string_view command : parts(sides[0], ";")) {
+      if (split(command).size() > 0 && split(command)[0] == "case") {
+        throw BadLine("a case cannot hold a case");
       }
+      fresh.execute(command);
+    }
+    std::string found;
+    for (std::string_view expected : parts(sides[1], ";")) {
+      const auto nameAndValue = parts(expected, "=");
+      if (nameAndValue.size() != 2)
+        throw BadLine("expected 'NAME = VALUE', got " + quoted(expected));
+      const auto [name, value] = std::pair{nameAndValue[0], nameAndValue[1]};
+      const std::string got = fresh.value(name);
+      if (got != value)
+        found += std::string(found.empty() ? "" : "; ") + std::string(name) + " = " + got;
+    }
+    if (!found.empty()) throw Mismatch(found);
+  }
+
+  // The value `print` prints for a name, or the position for "Position".
+  std::string value(std::string_view name) {
+    if (name == "Position") return position(game_.state());
+    if (name.starts_with("Spielfeld[")) spielfeld(name);  // a malformed cell name is its own error
+    for (const auto& [printable, v] : values()) {
+      if (printable == name) return v;
     }
     throw BadLine("unknown name " + quoted(name));
   }
@@ -405,9 +465,13 @@ int main(int argc, char** argv) {
   std::istream& in = path == "-" ? std::cin : file;
   quivalo::Scenario scenario;
   std::string line;
+  int status = 0;
   for (long n = 1; std::getline(in, line); ++n) {
     try {
       scenario.execute(line);
+    } catch (const quivalo::Mismatch& e) {
+      std::cout << n << ": " << e.what() << '\n';
+      status = 1;
     } catch (const quivalo::BadLine& e) {
       std::cout.flush();
       std::cerr << n << ": " << e.what() << '\n';
@@ -418,5 +482,5 @@ int main(int argc, char** argv) {
     std::cerr << "error while reading the scenario\n";
     return 2;
   }
-  return 0;
+  return status;
 }

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Plants the faults of plants.tsv one at a time, runs the test suite on each,
+# and prints what caught it, so that a change of the tests can be checked:
+# every fault caught before it must be caught after it.
+#
+#   tests/plants/run.sh [-j JOBS] [ID ...]      every plant, or those named
+#
+# A plant is one line: ID, file, text, the text put in its place, and a '#'
+# note of the mistake, separated by tabs. The text must occur in the file
+# exactly once. For each plant the file is changed, the tests are built in
+# build/plants (the debug build, warnings not fatal) and every test but the
+# layer probes is run; then the file is put back. One line a plant:
+#   ID  caught by: TEST ...    the tests that failed
+#   ID  NOT CAUGHT             every test passed
+#   ID  STALE                  the text is not in the file exactly once
+#   ID  NO BUILD               the planted tree does not build
+# Run it on a clean tree: it changes tracked files while it runs.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+jobs=2
+if [ "${1:-}" = -j ]; then jobs=$2 && shift 2; fi
+list=tests/plants/plants.tsv build=build/plants
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUIVALO_BUILD_TESTS=ON \
+  -DQUIVALO_WERROR=OFF >"$build.log" 2>&1 || { echo "cannot configure (see $build.log)"; exit 2; }
+cmake --build "$build" -j "$jobs" >>"$build.log" 2>&1 || { echo "the tree does not build"; exit 2; }
+
+backup=$(mktemp) planted=
+trap '[ -n "$planted" ] && cp "$backup" "$planted"; rm -f "$backup"' EXIT
+while IFS=$'\t' read -r id file text replacement _; do
+  [[ -z "$id" || "$id" == \#* ]] && continue
+  [ $# -gt 0 ] && [[ " $* " != *" $id "* ]] && continue
+  if [ "$(TEXT=$text perl -0ne 'print scalar(() = /\Q$ENV{TEXT}\E/g)' "$file")" != 1 ]; then
+    echo "$id  STALE" && continue
+  fi
+  cp "$file" "$backup" && planted=$file
+  TEXT=$text NEW=$replacement perl -0pi -e 's/\Q$ENV{TEXT}\E/$ENV{NEW}/' "$file"
+  if ! cmake --build "$build" -j "$jobs" >"$build.log" 2>&1; then
+    result="NO BUILD"
+  else
+    failed=$(cd "$build" && QT_QPA_PLATFORM=offscreen ctest -E '^layers\.' -j "$jobs" \
+      --timeout 300 2>&1 | sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' | tr '\n' ' ')
+    result=${failed:+caught by: $failed}
+  fi
+  cp "$backup" "$planted" && planted=
+  touch "$file"
+  echo "$id  ${result:-NOT CAUGHT}"
+done <"$list"
