@@ -17,7 +17,10 @@ namespace quivalo {
 namespace {
 
 constexpr unsigned kSeed = 20261207;
-constexpr int kGames = 200;
+#ifndef QUIVALO_GAMES
+#define QUIVALO_GAMES 150
+#endif
+constexpr int kGames = QUIVALO_GAMES;
 constexpr std::uint64_t kGameLimitMs = 4 * 3'600'000;  // a game still running after that never ends
 
 // What is wrong with the state between two events, or nothing.
