@@ -77,6 +77,10 @@ QString windowMismatch(TMain& w) {
   auto expect = [&out](bool ok, const QString& what) {
     if (!ok) out << what;
   };
+  // The screen shows what the widgets paint now: whatever changed was repainted.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+  const QImage screen = w.screen()->grabWindow(w.winId()).toImage();
+  expect(screen == w.grab().toImage().convertToFormat(screen.format()), u"the screen"_s);
   for (const BoardCell& cell : boardCells()) {
     const QString shows = CellWidget::accessibleNameOf(cell, topmostShown(s, cell));
     const auto* widget = named(w, CellWidget::nameOf(cell));
@@ -317,7 +321,7 @@ class WindowTest : public QObject {
     QTest::addColumn<QString>("scene");
     const QStringList dense{u"dice"_s, u"keys"_s, u"about"_s};
     for (const auto& scene : scenes)
-      if (qApp->devicePixelRatio() == 1 || dense.contains(scene.first))
+      if (QGuiApplication::primaryScreen()->devicePixelRatio() == 1 || dense.contains(scene.first))
         QTest::newRow(qPrintable(scene.first)) << scene.first;
   }
 
@@ -326,11 +330,17 @@ class WindowTest : public QObject {
     TMain w;
     QVERIFY(showActive(w));
     const QImage render = scenes.at(scene)(w);
-    const qreal ratio = qApp->devicePixelRatio();
+    const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     const QString golden = ratio == 1 ? scene : scene + u"@%1x"_s.arg(ratio);
     const QString difference =
         render.isNull() ? u"the scene did not come about"_s : compareWithGolden(render, golden);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    // Moved to a second screen, twice as dense, the die looks as it does there.
+    if (scene == u"dice"_s && QGuiApplication::screens().size() > 1) {
+      w.move(QGuiApplication::screens().at(1)->geometry().topLeft() + QPoint(245, 43));
+      QTRY_COMPARE(w.devicePixelRatioF(), 2.0);
+      QCOMPARE(compareWithGolden(scenes.at(scene)(w), u"dice@2x"_s), QString());
+    }
   }
 
   // The window's place and caption, that enlarging the window moves nothing,
