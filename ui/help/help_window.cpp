@@ -16,7 +16,9 @@
 #include <QStringDecoder>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -88,6 +90,27 @@ QString wordsOf(const QString& markdown) {
   QTextDocument page;
   page.setMarkdown(markdown);
   return folded(page.toPlainText().simplified());
+}
+
+// Markdown links come out in the link colour alone; underlined as well, they
+// look like links whatever the colours.
+void underlineLinks(QTextDocument& page) {
+  QList<std::pair<int, int>> links;  // the first and the last position of each
+  for (QTextBlock b = page.begin(); b.isValid(); b = b.next()) {
+    for (auto f = b.begin(); !f.atEnd(); ++f) {
+      const QTextFragment part = f.fragment();
+      if (part.charFormat().isAnchor())
+        links.append({part.position(), part.position() + part.length()});
+    }
+  }
+  QTextCharFormat underline;
+  underline.setFontUnderline(true);
+  for (const auto& [first, last] : links) {
+    QTextCursor link(&page);
+    link.setPosition(first);
+    link.setPosition(last, QTextCursor::KeepAnchor);
+    link.mergeCharFormat(underline);
+  }
 }
 
 // Pages are named by URL, "thema:Title", so that a link [..](<Title>) in a
@@ -217,9 +240,11 @@ void HelpWindow::connectParts() {
   connect(pageView_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (pageOf(pages_, url) != nullptr) showPage(url.path());
   });
-  // The title names the page shown, for the task bar and screen readers.
+  // The title names the page shown, for the task bar and screen readers; its
+  // links are underlined.
   connect(pageView_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
     setWindowTitle(url.path() + u" – Hilfe zu Quivalo"_s);
+    underlineLinks(*pageView_->document());
     const QSignalBlocker block(contentsList_);
     contentsList_->setCurrentItem(contentsList_->findItems(url.path(), Qt::MatchExactly).value(0));
   });

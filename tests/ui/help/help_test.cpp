@@ -130,6 +130,7 @@ class HelpTest : public QObject {
     QCOMPARE(titleShown(w), u"Zwei"_s);
     back->click();
     QVERIFY(titleShown(w) == u"Eins"_s && !back->isEnabled());
+    QVERIFY(w.findChild<QTextBrowser*>()->document()->find(u"Zwei"_s).charFormat().fontUnderline());
     QCOMPARE(w.findChild<QListWidget*>(u"contentsList"_s)->currentRow(), 0);
     for (const QString& scheme : schemes) QDesktopServices::unsetUrlHandler(scheme);
     QVERIFY2(opened_.isEmpty(), qPrintable(opened_.value(0).url()));
