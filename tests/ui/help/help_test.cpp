@@ -148,7 +148,7 @@ class HelpTest : public QObject {
         u"uberspringen=Spielregeln;Laufbahn=Das Spielbrett;hinweis=Das Spielbrett;alt+z=Tastatur;"
         "mehrere personen=Willkommen bei Quivalo>Menü Optionen;zuruck=Hilfe benutzen;tipps=Tipps;"
         "faq=Häufige Fragen;fragen=Häufige Fragen;lizenz=Über Quivalo;regeln=Spielregeln;"
-        "kann nicht=Spielen mit der Maus>So zieht der Computer;wurfeln grau=Häufige Fragen;"
+        "kann nicht=Das Spielfenster>So zieht der Computer;wurfeln grau=Häufige Fragen;"
         "ziel=Das Ziel>Das Spielbrett;sechs=Spielregeln>Willkommen bei Quivalo;"
         "geschlagen=Rauswerfen;Rauswurf=Rauswerfen;rausgeworfen=Rauswerfen>Leicht und schwer;"
         "qwxz=Nichts gefunden"_s;
