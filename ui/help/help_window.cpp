@@ -62,7 +62,7 @@ const QString kHelpOnHelp =
 Dieses Fenster zeigt die Hilfe zu Quivalo. Es kann offen bleiben, während Sie spielen.
 
 - **Inhalt** (Alt+I) listet alle Themen. Ein Klick oder die Pfeiltasten zeigen ein Thema rechts an.
-- **Suchen** (Alt+S): Geben Sie ein Wort ein, auch mehrere. Umlaute dürfen Sie weglassen: „wurfel“ findet „Würfel“. Die Liste nennt jedes Thema, in dem alle Wörter vorkommen, einmal. Zuerst stehen die Themen, bei denen schon der Titel, ein Stichwort oder eine Zwischenüberschrift ein gesuchtes Wort enthält. Ein Stichwort, das passt, steht vor dem Titel, zum Beispiel „Rauswurf – Rauswerfen“. Findet die Suche nichts, steht dort „Nichts gefunden“.
+- **Suchen** (Alt+S): Geben Sie ein Wort ein, auch mehrere. Umlaute dürfen Sie weglassen: „wurfel“ findet „Würfel“. Die Liste nennt jedes Thema, in dem alle Wörter vorkommen, einmal. Oben stehen die Themen, deren Titel, Stichwort oder Zwischenüberschrift ein gesuchtes Wort enthält; ganz oben die, deren Titel oder Stichwort genau Ihrer Eingabe entspricht. Passt ein Stichwort besser als der Titel, steht es vor dem Titel, zum Beispiel „Rauswurf – Rauswerfen“. Findet die Suche nichts, steht dort „Nichts gefunden“.
 - Ein Klick auf einen Eintrag der Liste öffnet sein Thema. Im Suchfeld öffnet die Eingabetaste den ersten Eintrag. Die Pfeiltaste Unten führt in die Liste. Dort wählen Sie mit den Pfeiltasten einen Eintrag und öffnen ihn mit der Eingabetaste.
 - Unterstrichene Wörter sind Verweise auf andere Themen. **Zurück** (Alt+Z) kehrt zur vorigen Seite zurück.
 - Im Spielfenster öffnen **Hilfe – Inhalt** und die Taste **F1** die Themen, **Hilfe – Suchen...** die Suche mit leerem Feld.
@@ -346,18 +346,23 @@ void HelpWindow::showPage(const QString& title) {
 
 // Lists each page whose text or keywords hold every word of the text,
 // umlauts and case ignored, once, or says that nothing was found; the first
-// entry is chosen, for Enter. Pages rank by the most words one of their names
-// holds (the title, a keyword, named in the entry, or a heading); pages that
-// rank alike keep the contents' order.
+// entry is chosen, for Enter. A page whose title or keyword is the text comes
+// first, then pages rank by the most words one of their names holds (the
+// title, a keyword, named in the entry, or a heading); pages that rank alike
+// keep the contents' order.
 void HelpWindow::search(const QString& text) {
   const QStringList words = folded(text.simplified()).split(u' ', Qt::SkipEmptyParts);
-  // Three points for each word a name holds, and one or two for the kind of
-  // name, so that a title wins a tie over a keyword, and a keyword over a heading.
-  const auto rank = [&words](const QString& name, qsizetype kind) {
+  const QString whole = words.join(u' ');
+  // A name's points: three for each word it holds, and one or two for the
+  // kind of name, so that a title wins a tie over a keyword, and a keyword
+  // over a heading. A title or keyword that is the whole text puts its page
+  // before every page with none.
+  const auto points = [&words](const QString& name, qsizetype kind) {
     return 3 * std::ranges::count_if(words,
                                      [&name](const QString& w) { return name.contains(w); }) +
            kind;
   };
+  const qsizetype exactly = 3 * words.size() + 3;  // more than any name's points
   struct Found {
     qsizetype rank;
     QString entry;
@@ -370,14 +375,18 @@ void HelpWindow::search(const QString& text) {
       continue;
     }
     const QString& title = pages_[i].title;
-    Found best{rank(page.title, 2), title, title};
+    Found f{points(page.title, 2), title, title};
+    bool exact = page.title == whole;
     for (qsizetype k = 0; k < page.keywords.size(); ++k) {
-      if (const qsizetype r = rank(page.keywords[k], 1); r > best.rank) {
-        best = {r, pages_[i].keywords[k] + kDash + title, title};
-      }
+      const qsizetype p = points(page.keywords[k], 1);
+      const bool same = page.keywords[k] == whole;
+      if (!exact && (same || p > f.rank)) f.entry = pages_[i].keywords[k] + kDash + title;
+      f.rank = std::max(f.rank, p);
+      exact = exact || same;
     }
-    for (const QString& heading : page.headings) best.rank = std::max(best.rank, rank(heading, 0));
-    found.append(best);
+    for (const QString& heading : page.headings) f.rank = std::max(f.rank, points(heading, 0));
+    f.rank += exact ? exactly : 0;
+    found.append(f);
   }
   std::ranges::stable_sort(found, std::ranges::greater(), &Found::rank);
   foundList_->clear();

@@ -151,7 +151,7 @@ class HelpTest : public QObject {
         "kann nicht=Das Spielfenster>So zieht der Computer;wurfeln grau=Häufige Fragen;"
         "ziel=Das Ziel>Das Spielbrett;sechs=Spielregeln>Willkommen bei Quivalo;"
         "geschlagen=Rauswerfen;Rauswurf=Rauswerfen;rausgeworfen=Rauswerfen>Leicht und schwer;"
-        "qwxz=Nichts gefunden"_s;
+        "neu=Menü Spiel>Für Neugierige;qwxz=Nichts gefunden"_s;
     for (const QString& row : table.split(u';'))
       QTest::newRow(qPrintable(row)) << row.section(u'=', 0, 0) << row.section(u'=', 1).split(u'>');
     for (const std::string_view remark : quivalo::kRemarks)  // the remark line's texts
