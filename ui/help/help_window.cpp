@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help/help_window.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,7 +16,9 @@
 #include <QStringDecoder>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -60,11 +62,13 @@ const QString kHelpOnHelp =
 Dieses Fenster zeigt die Hilfe zu Quivalo. Es kann offen bleiben, während Sie spielen.
 
 - **Inhalt** (Alt+I) listet alle Themen. Ein Klick oder die Pfeiltasten zeigen ein Thema rechts an.
-- **Suchen** (Alt+S): Geben Sie ein Wort ein, auch mehrere. Umlaute dürfen Sie weglassen: „wurfel“ findet „Würfel“. Die Liste zeigt zuerst die passenden Stichwörter, jedes mit dem Thema, zu dem es führt, danach die Themen, in deren Text alle Wörter vorkommen. Findet die Suche nichts, steht dort „Nichts gefunden“.
-- In der Suche öffnet die Eingabetaste den ersten Eintrag der Liste. Einen anderen wählen Sie mit Tab und den Pfeiltasten und öffnen ihn mit der Eingabetaste, oder Sie klicken doppelt auf ihn.
+- **Suchen** (Alt+S): Geben Sie ein Wort ein, auch mehrere. Umlaute dürfen Sie weglassen: „wurfel“ findet „Würfel“. Die Liste nennt jedes Thema, in dem alle Wörter vorkommen, einmal. Oben stehen die Themen, deren Titel, Stichwort oder Zwischenüberschrift ein gesuchtes Wort enthält; ganz oben die, deren Titel oder Stichwort genau Ihrer Eingabe entspricht. Passt ein Stichwort besser als der Titel, steht es vor dem Titel, zum Beispiel „Rauswurf – Rauswerfen“. Findet die Suche nichts, steht dort „Nichts gefunden“.
+- Ein Klick auf einen Eintrag der Liste öffnet sein Thema. Im Suchfeld öffnet die Eingabetaste den ersten Eintrag. Die Pfeiltaste Unten führt in die Liste. Dort wählen Sie mit den Pfeiltasten einen Eintrag und öffnen ihn mit der Eingabetaste.
 - Unterstrichene Wörter sind Verweise auf andere Themen. **Zurück** (Alt+Z) kehrt zur vorigen Seite zurück.
 - Im Spielfenster öffnen **Hilfe – Inhalt** und die Taste **F1** die Themen, **Hilfe – Suchen...** die Suche mit leerem Feld.
 - **Esc** schließt das Fenster.
+
+Solange dieses Fenster vorn ist, wirken die Tasten hier und nicht im Spiel. Um weiterzuspielen, klicken Sie auf eine leere Stelle im Spielfenster.
 )"_s;
 
 // Lower case without accents, so that a search for "wurfel" finds "Würfel".
@@ -82,12 +86,25 @@ HelpTopic noticePage(const QString& problem) {
               u"\n\nDas Spiel selbst ist davon nicht betroffen.\n"_s};
 }
 
-// The text of a page as a reader sees it, without the Markdown's marks and
-// link targets, folded for the search.
-QString wordsOf(const QString& markdown) {
-  QTextDocument page;
-  page.setMarkdown(markdown);
-  return folded(page.toPlainText().simplified());
+// Markdown links come out in the link colour alone; underlined as well, they
+// look like links whatever the colours.
+void underlineLinks(QTextDocument& page) {
+  QList<std::pair<int, int>> links;  // the first and the last position of each
+  for (QTextBlock b = page.begin(); b.isValid(); b = b.next()) {
+    for (auto f = b.begin(); !f.atEnd(); ++f) {
+      const QTextFragment part = f.fragment();
+      if (part.charFormat().isAnchor())
+        links.append({part.position(), part.position() + part.length()});
+    }
+  }
+  QTextCharFormat underline;
+  underline.setFontUnderline(true);
+  for (const auto& [first, last] : links) {
+    QTextCursor link(&page);
+    link.setPosition(first);
+    link.setPosition(last, QTextCursor::KeepAnchor);
+    link.mergeCharFormat(underline);
+  }
 }
 
 // Pages are named by URL, "thema:Title", so that a link [..](<Title>) in a
@@ -205,6 +222,7 @@ void HelpWindow::buildCards() {
   search->setFocusProxy(searchEdit_);
   tabs_->addTab(search, u"&Suchen"_s);
   tabs_->tabBar()->installEventFilter(this);
+  searchEdit_->installEventFilter(this);
 }
 
 void HelpWindow::connectParts() {
@@ -212,14 +230,18 @@ void HelpWindow::connectParts() {
   connect(contentsList_, &QListWidget::currentTextChanged, this, &HelpWindow::showPage);
   connect(searchEdit_, &QLineEdit::textChanged, this, &HelpWindow::search);
   connect(searchEdit_, &QLineEdit::returnPressed, this, &HelpWindow::openFoundTopic);
+  // An entry found opens with a click, as in the contents, or with Enter.
+  connect(foundList_, &QListWidget::itemClicked, this, &HelpWindow::openFoundTopic);
   connect(foundList_, &QListWidget::itemActivated, this, &HelpWindow::openFoundTopic);
   // Only links between pages are followed; any other address is ignored.
   connect(pageView_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (pageOf(pages_, url) != nullptr) showPage(url.path());
   });
-  // The title names the page shown, for the task bar and screen readers.
+  // The title names the page shown, for the task bar and screen readers; its
+  // links are underlined.
   connect(pageView_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
     setWindowTitle(url.path() + u" – Hilfe zu Quivalo"_s);
+    underlineLinks(*pageView_->document());
     const QSignalBlocker block(contentsList_);
     contentsList_->setCurrentItem(contentsList_->findItems(url.path(), Qt::MatchExactly).value(0));
   });
@@ -230,8 +252,14 @@ void HelpWindow::connectParts() {
 
 // The tab bar switches cards by their access keys itself but leaves the focus
 // where it was, often in the page, where the arrow keys scroll and typing does
-// nothing; the card's own widget takes it here instead.
+// nothing; the card's own widget takes it here instead. The search field
+// ignores the Down key, which leads into the list found here.
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == searchEdit_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+    foundList_->setFocus(Qt::TabFocusReason);
+    return true;
+  }
   if (watched == tabs_->tabBar() && event->type() == QEvent::Shortcut) {
     const QKeySequence key = static_cast<QShortcutEvent*>(event)->key();
     for (int i = 0; i < tabs_->count(); ++i) {
@@ -287,14 +315,23 @@ void HelpWindow::reload() {
   pageView_->clearHistory();
   const QSignalBlocker blockContents(contentsList_);
   contentsList_->clear();
-  keywords_.clear();
-  pageWords_.clear();
+  searchedPages_.clear();
   for (const HelpTopic& t : pages_) {
     contentsList_->addItem(t.title);
-    for (const QString& k : t.keywords) keywords_.append(k + kDash + t.title);
-    pageWords_.append(wordsOf(t.markdown));
+    QTextDocument page;
+    page.setMarkdown(t.markdown);
+    // The text as a reader sees it, without the Markdown's marks and link
+    // targets, and the keywords, one a line, so that no word spans two.
+    SearchedPage searched{folded(t.title),
+                          {},
+                          {},
+                          folded(page.toPlainText().simplified() + u'\n' + t.keywords.join(u'\n'))};
+    for (const QString& k : t.keywords) searched.keywords.append(folded(k));
+    for (QTextBlock b = page.begin(); b.isValid(); b = b.next()) {
+      if (b.blockFormat().headingLevel() > 1) searched.headings.append(folded(b.text()));
+    }
+    searchedPages_.append(searched);
   }
-  std::sort(keywords_.begin(), keywords_.end(), QCollator(QLocale(QLocale::German)));
   search(searchEdit_->text());
 }
 
@@ -307,29 +344,56 @@ void HelpWindow::showPage(const QString& title) {
                              : pageView_->setSource(url, QTextDocument::MarkdownResource);
 }
 
-// Lists the keywords that contain the text, then the other pages whose text
-// holds each of its words, umlauts and case ignored, or says that nothing
-// was found; the first entry is chosen, for Enter.
+// Lists each page whose text or keywords hold every word of the text,
+// umlauts and case ignored, once, or says that nothing was found; the first
+// entry is chosen, for Enter. A page whose title or keyword is the text comes
+// first, then pages rank by the most words one of their names holds (the
+// title, a keyword, named in the entry, or a heading); pages that rank alike
+// keep the contents' order.
 void HelpWindow::search(const QString& text) {
-  const QString wanted = folded(text.simplified());
-  const QStringList words = wanted.split(u' ', Qt::SkipEmptyParts);
-  foundList_->clear();
-  QStringList listed;  // the pages a keyword found
-  const auto add = [this, &listed](const QString& entry, const QString& title) {
-    (new QListWidgetItem(entry, foundList_))->setData(Qt::UserRole, title);
-    listed.append(title);
+  const QStringList words = folded(text.simplified()).split(u' ', Qt::SkipEmptyParts);
+  const QString whole = words.join(u' ');
+  // A name's points: three for each word it holds, and one or two for the
+  // kind of name, so that a title wins a tie over a keyword, and a keyword
+  // over a heading. A title or keyword that is the whole text puts its page
+  // before every page with none.
+  const auto points = [&words](const QString& name, qsizetype kind) {
+    return 3 * std::ranges::count_if(words,
+                                     [&name](const QString& w) { return name.contains(w); }) +
+           kind;
   };
-  for (const QString& entry : keywords_) {
-    if (folded(entry).contains(wanted)) add(entry, entry.section(kDash, 1));
-  }
+  const qsizetype exactly = 3 * words.size() + 3;  // more than any name's points
+  struct Found {
+    qsizetype rank;
+    QString entry;
+    QString title;
+  };
+  QList<Found> found;
   for (qsizetype i = 0; i < pages_.size() && !words.isEmpty(); ++i) {
-    const QString& title = pages_[i].title;
-    const auto inText = [&](const QString& w) { return pageWords_[i].contains(w); };
-    if (!listed.contains(title) && std::all_of(words.begin(), words.end(), inText)) {
-      add(title, title);
+    const SearchedPage& page = searchedPages_[i];
+    if (!std::ranges::all_of(words, [&page](const QString& w) { return page.text.contains(w); })) {
+      continue;
     }
+    const QString& title = pages_[i].title;
+    Found f{points(page.title, 2), title, title};
+    bool exact = page.title == whole;
+    for (qsizetype k = 0; k < page.keywords.size(); ++k) {
+      const qsizetype p = points(page.keywords[k], 1);
+      const bool same = page.keywords[k] == whole;
+      if (!exact && (same || p > f.rank)) f.entry = pages_[i].keywords[k] + kDash + title;
+      f.rank = std::max(f.rank, p);
+      exact = exact || same;
+    }
+    for (const QString& heading : page.headings) f.rank = std::max(f.rank, points(heading, 0));
+    f.rank += exact ? exactly : 0;
+    found.append(f);
   }
-  if (foundList_->count() == 0) {
+  std::ranges::stable_sort(found, std::ranges::greater(), &Found::rank);
+  foundList_->clear();
+  for (const Found& f : found) {
+    (new QListWidgetItem(f.entry, foundList_))->setData(Qt::UserRole, f.title);
+  }
+  if (found.isEmpty() && !words.isEmpty()) {
     (new QListWidgetItem(u"Nichts gefunden"_s, foundList_))->setFlags(Qt::ItemIsEnabled);
   }
   foundList_->setCurrentRow(0);

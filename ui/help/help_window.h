@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the topics of the help file on a contents card, a search
-// by keyword and by text on a search card, and the chosen page beside them,
-// rendered from Markdown by a QTextBrowser, which also follows the links
-// between topics and keeps the history for "Zurück". One window serves all
-// three help requests; it is not modal and is reused from request to request.
+// of their titles, keywords, headings and text on a search card, and the
+// chosen page beside them, rendered from Markdown by a QTextBrowser, which
+// also follows the links between topics and keeps the history for "Zurück".
+// One window serves all three help requests; it is not modal and is reused
+// from request to request.
 //
 // The help file is UTF-8 Markdown, one topic per level-1 heading:
 //
@@ -70,7 +71,8 @@ class HelpWindow final : public QWidget {
   void showHelpOnHelp();
 
  protected:
-  // Alt+I and Alt+S, the cards' access keys, also move the focus onto the card.
+  // Alt+I and Alt+S, the cards' access keys, also move the focus onto the
+  // card; the Down key moves it from the search field into the list found.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -82,11 +84,19 @@ class HelpWindow final : public QWidget {
   void search(const QString& text);
   void openFoundTopic();
 
+  // A page as the search compares it, folded: the names that rank it, and
+  // its text with its keywords.
+  struct SearchedPage {
+    QString title;
+    QStringList keywords;
+    QStringList headings;
+    QString text;
+  };
+
   QStringList folders_;
   std::optional<HelpFile> help_;
-  QList<HelpTopic> pages_;  // the file's topics (or a notice), then help on help
-  QStringList pageWords_;   // the text of each page as the search compares it
-  QStringList keywords_;    // "keyword – title", one for each topic a keyword leads to
+  QList<HelpTopic> pages_;             // the file's topics (or a notice), then help on help
+  QList<SearchedPage> searchedPages_;  // one for each page
   QTabWidget* tabs_;
   QListWidget* contentsList_;
   QLineEdit* searchEdit_;

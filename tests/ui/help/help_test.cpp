@@ -130,23 +130,28 @@ class HelpTest : public QObject {
     QCOMPARE(titleShown(w), u"Zwei"_s);
     back->click();
     QVERIFY(titleShown(w) == u"Eins"_s && !back->isEnabled());
+    QVERIFY(w.findChild<QTextBrowser*>()->document()->find(u"Zwei"_s).charFormat().fontUnderline());
     QCOMPARE(w.findChild<QListWidget*>(u"contentsList"_s)->currentRow(), 0);
     for (const QString& scheme : schemes) QDesktopServices::unsetUrlHandler(scheme);
     QVERIFY2(opened_.isEmpty(), qPrintable(opened_.value(0).url()));
   }
 
-  // A word typed (umlauts and capitals may be left out) lists the topics of
-  // the keywords that hold it, then those whose text holds it: "first>later"
-  // lists `later` below `first`; or "Nichts gefunden". Enter opens the first
-  // entry; the search starts empty; Esc closes.
+  // Words typed (umlauts and capitals may be left out) list each topic that
+  // holds them once, those whose title, keyword or heading holds them first:
+  // "first>later" lists `later` below `first`; or "Nichts gefunden". The Down
+  // key leads into the list, a click and Enter open the first entry; the
+  // search starts empty; Esc closes.
   void theSearchFindsKeywordsThenText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("topics");
     const QString table =
         u"uberspringen=Spielregeln;Laufbahn=Das Spielbrett;hinweis=Das Spielbrett;alt+z=Tastatur;"
-        "mehrere personen=Menü Optionen;gluckwunsche=Für Neugierige;zuruck=Hilfe benutzen;"
-        "tipps=Tipps;faq=Häufige Fragen;fragen=Häufige Fragen;lizenz=Über Quivalo;"
-        "kann nicht=So zieht der Computer>Drei Würfe;qwxz=Nichts gefunden"_s;
+        "mehrere personen=Willkommen bei Quivalo>Menü Optionen;zuruck=Hilfe benutzen;tipps=Tipps;"
+        "faq=Häufige Fragen;fragen=Häufige Fragen;lizenz=Über Quivalo;regeln=Spielregeln;"
+        "kann nicht=Das Spielfenster>So zieht der Computer;wurfeln grau=Häufige Fragen;"
+        "ziel=Das Ziel>Das Spielbrett;sechs=Spielregeln>Willkommen bei Quivalo;"
+        "geschlagen=Rauswerfen;Rauswurf=Rauswerfen;rausgeworfen=Rauswerfen>Leicht und schwer;"
+        "neu=Menü Spiel>Für Neugierige;qwxz=Nichts gefunden"_s;
     for (const QString& row : table.split(u';'))
       QTest::newRow(qPrintable(row)) << row.section(u'=', 0, 0) << row.section(u'=', 1).split(u'>');
     for (const std::string_view remark : quivalo::kRemarks)  // the remark line's texts
@@ -167,8 +172,16 @@ class HelpTest : public QObject {
     for (int i = 0; i < found->count(); ++i) listed << found->item(i)->text().section(u" – "_s, -1);
     QCOMPARE(listed.value(0), topics.front());
     QVERIFY2(listed.indexOf(topics.back()) >= topics.size() - 1, qPrintable(listed.join(u'|')));
+    QCOMPARE(QSet<QString>(listed.begin(), listed.end()).size(), listed.size());  // each once
+    QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(w.focusWidget(), found);
+    QTest::mouseClick(found->viewport(), Qt::LeftButton, {},
+                      found->visualItemRect(found->item(0)).center());
+    const QString clicked = titleShown(w);
+    w.findChild<QPushButton*>()->click();  // back, and Enter in the search field opens it again
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(titleShown(w), listed.front() == u"Nichts gefunden"_s ? before : listed.front());
+    QCOMPARE(clicked, titleShown(w));
     w.request(HelpRequest::Search);
     QVERIFY(edit->text().isEmpty());
     QVERIFY(QTest::qWaitForWindowActive(&w));
