@@ -32,7 +32,7 @@ constexpr std::uint32_t kComputerDelayMs = 250;     // BlauTimer .. GreenTimer
 
 }  // namespace
 
-TurnCycle::TurnCycle(Platform platform) : platform_(platform) {
+TurnCycle::TurnCycle(State& s, Platform platform) : s_(s), platform_(platform) {
   resetBoardImages();
   for (Colour c : kColours) {
     s_.SpielerMenu[c] = {c == Colour::Blau, playerCaption(c, c == Colour::Blau)};
@@ -217,16 +217,6 @@ void TurnCycle::Kommentar() {
 void TurnCycle::Timer4Timer() {
   setInterval(TimerId::Timer4, 0);
   s_.Bemerkung.clear();
-}
-
-void TurnCycle::returnToHouse(Colour c) {
-  for (int k = 1; k <= 3; ++k) {
-    if (!shown(HausVoll(c, k))) {
-      show(HausVoll(c, k));
-      return;
-    }
-  }
-  show(HausVoll(c, 4));
 }
 
 void TurnCycle::Neu1Click() {
