@@ -66,13 +66,23 @@ bool otherColourOn(const State& s, Colour c, int n) {
   return false;
 }
 
+// The place of a cell of colour c's way: a track field or a goal slot.
+Place placeOf(Colour c, int cell) {
+  return cell <= 40 ? Place{Place::Area::Track, cell}
+                    : Place{Place::Area::Goal, cell - info(c).goalCell1 + 1};
+}
+
 }  // namespace
 
-Moves::Moves(State& s, TurnCycle& turns) : s_(s), turns_(turns) {}
+Moves::Moves(State& s, TurnCycle& turns, EventListener* events)
+    : s_(s), turns_(turns), events_(events) {}
 
 void Moves::SteinClick(Colour c, int n) {
   if (stepRefused(s_, c, n)) {
     return;
+  }
+  if (events_ != nullptr) {
+    report(Moved{c, {Place::Area::Track, n}, placeOf(c, targetCell(c, n, s_.Augen))});
   }
   trackSteps(c, n);
 }
@@ -121,6 +131,7 @@ void Moves::ZielVollClick(Colour c, int k) {
   if (goalRefused(s_, c, k)) {
     return;
   }
+  report(Moved{c, {Place::Area::Goal, k}, {Place::Area::Goal, k + s_.Augen}});
   goalSteps(c, k);
 }
 
@@ -156,6 +167,7 @@ void Moves::HausVollClick(Colour c, Image sender) {
   for (Colour o : ci.startKnockOrder) {
     if (shown(Stein(o, ci.start))) {
       hide(Stein(o, ci.start));
+      report(KnockedOut{o, c, ci.start});
       returnToHouse(o);
     }
   }
@@ -167,6 +179,7 @@ void Moves::HausVollClick(Colour c, Image sender) {
   s_.cell(ci.start) = ci.code;
   s_.Augen = 0;
   s_.ErsterSchritt = 0;
+  report(CameOut{c, slot});
 }
 
 void Moves::RausWurf(Colour mover, Image first, Image second, Image third) {
@@ -178,6 +191,9 @@ void Moves::RausWurf(Colour mover, Image first, Image second, Image third) {
     if (shown(images[i])) {
       hide(images[i]);
       const Colour home = info(mover).knockOrder[i];
+      if (events_ != nullptr) {
+        report(KnockedOut{home, mover, partsOf(images[i]).number});
+      }
       turns_.Kommentar();
       returnToHouse(home);
     }

@@ -5,6 +5,8 @@
 // part of the game (computer/game.h).
 #pragma once
 
+#include "game/events.h"
+#include "game/platform.h"
 #include "game/state.h"
 #include "game/turn_cycle.h"
 
@@ -13,8 +15,8 @@ namespace quivalo {
 class Moves {
  public:
   // The move rules work on `s` for as long as they live; a knock-out makes
-  // its remark through `turns`.
-  Moves(State& s, TurnCycle& turns);
+  // its remark through `turns`. `events` follows the game, or is null.
+  Moves(State& s, TurnCycle& turns, EventListener* events = nullptr);
   Moves(const Moves&) = delete;
   Moves& operator=(const Moves&) = delete;
   ~Moves() = default;
@@ -57,9 +59,17 @@ class Moves {
   bool shown(Image i) const { return s_.isShown(i); }
   void show(Image i) { s_.setShown(i, true); }
   void hide(Image i) { s_.setShown(i, false); }
+  // Tells the game's follower, if there is one, of an event.
+  template <typename E>
+  void report(const E& event) const {
+    if (events_ != nullptr) {
+      events_->happened(Event(event));
+    }
+  }
 
   State& s_;
   TurnCycle& turns_;
+  EventListener* events_;
 };
 
 }  // namespace quivalo

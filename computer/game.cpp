@@ -4,9 +4,14 @@
 namespace quivalo {
 
 Game::Game(Platform platform)
-    : turns_(state_, platform), moves_(state_, turns_), computer_(state_, moves_) {}
+    : turns_(state_, platform),
+      moves_(state_, turns_, platform.events),
+      computer_(state_, moves_) {}
 
-void Game::setUp(const std::function<void(State&)>& edit) { edit(state_); }
+void Game::setUp(const std::function<void(State&)>& edit) {
+  edit(state_);
+  turns_.countRollsAfresh();
+}
 
 void Game::Computer(Colour c) {
   turns_.setInterval(TimerId::Timer1, 0);

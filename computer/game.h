@@ -27,7 +27,8 @@ class Game final : public TimerTarget {
 
   const State& state() const { return state_; }
   // Sets up a position, for tests, tools and benchmarks: `edit` writes the
-  // state directly, outside the rules, and the game goes on from there.
+  // state directly, outside the rules, and the game goes on from there. The
+  // turn's rolls are counted afresh from `Versuche`.
   void setUp(const std::function<void(State&)>& edit);
 
   // Turn cycle, house tidying and winner check, remarks, new game, settings

@@ -105,6 +105,9 @@ void TurnCycle::NeuerWerfer() {
     s_.Dran(c) = 1;
     s_.FarbLabel = info(c).display;
     s_.Versuche = noPieceCanMove(c) ? 3 : 1;
+    rollOfTurn_ = 0;
+    rollsOfTurn_ = s_.Versuche;
+    report(TurnPassed{c, s_.Versuche});
   }
   for (Colour c : kColours) {
     if (!s_.SpielerMenu[c].Checked && s_.Werfer == playerNumber(c)) {
@@ -130,9 +133,21 @@ void TurnCycle::WuerfelClick() {
   setInterval(TimerId::Timer1, kRollEndMs);
   s_.WuerfelEnabled = false;
   s_.KannNichtBtnEnabled = true;
+  ++rollOfTurn_;
+  report(Rolled{colourOfPlayer(s_.Werfer), s_.Augen, rollOfTurn_, rollsOfTurn_});
 }
 
-void TurnCycle::KannNichtBtnClick() { s_.Augen = 0; }
+void TurnCycle::KannNichtBtnClick() {
+  if (s_.Augen != 0) {
+    report(GaveUp{colourOfPlayer(s_.Werfer), s_.Augen});
+  }
+  s_.Augen = 0;
+}
+
+void TurnCycle::countRollsAfresh() {
+  rollOfTurn_ = 0;
+  rollsOfTurn_ = s_.Versuche;
+}
 
 void TurnCycle::Timer1Timer() {
   if (s_.Augen != 0) {
@@ -190,6 +205,7 @@ void TurnCycle::Timer3Timer() {
     std::string text = "Herzlichen Glückwunsch Herr ";
     text += info(c).display;
     text += ", Sie haben gewonnen.";
+    report(Won{c});
     // The message is modal. In the window it runs a nested event loop: this
     // check waits inside `information` until the message is closed, and
     // meanwhile the running timers and any click already queued are handled
@@ -220,6 +236,7 @@ void TurnCycle::Timer4Timer() {
 }
 
 void TurnCycle::Neu1Click() {
+  report(NewGame{});
   resetBoardImages();
   FormCreate();
   s_.WuerfelEnabled = true;

@@ -63,6 +63,11 @@ class TurnCycle {
   // the host is told only to start or stop.
   void setInterval(TimerId timer, std::uint32_t ms);
 
+  // Counts the rolls of the turn afresh, as if the turn had just begun with
+  // `Versuche` rolls: for a position set up by hand, whose turn began
+  // nowhere. The count is only reported (Rolled), never read by a rule.
+  void countRollsAfresh();
+
  private:
   bool shown(Image i) const { return s_.isShown(i); }
   void show(Image i) { s_.setShown(i, true); }
@@ -72,9 +77,19 @@ class TurnCycle {
   bool noPieceCanMove(Colour c) const;
   bool housePacked(Colour c) const;
   void resetBoardImages();
+  // Tells the game's follower, if there is one, of an event.
+  template <typename E>
+  void report(const E& event) const {
+    if (platform_.events != nullptr) {
+      platform_.events->happened(Event(event));
+    }
+  }
 
   State& s_;
   Platform platform_;
+  // The rolls of the current turn so far, and the rolls it began with.
+  int rollOfTurn_ = 0;
+  int rollsOfTurn_ = 0;
 };
 
 }  // namespace quivalo

@@ -19,6 +19,7 @@
 #include <regex>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "computer/game.h"
@@ -235,9 +236,42 @@ const std::map<std::string, Routine, std::less<>>& routines() {
   return table;
 }
 
+template <typename... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+// One line for each event, with the colours as the rules name them.
+std::string eventLine(const Event& event) {
+  const auto w = [](Colour c) { return std::string(index(c) < 4 ? info(c).word : "?"); };
+  const auto n = [](int i) { return std::to_string(i); };
+  const auto p = [n](Place at) {
+    return (at.area == Place::Area::Track ? "field " : "goal slot ") + n(at.number);
+  };
+  // clang-format off
+  return std::visit(Overloaded{
+      [&](const Rolled& e) { return "Rolled " + w(e.colour) + " " + n(e.pips) + " (roll " + n(e.roll) + ", turn of " + n(e.rolls) + ")"; },
+      [&](const CameOut& e) { return "CameOut " + w(e.colour) + " from house slot " + n(e.slot); },
+      [&](const Moved& e) { return "Moved " + w(e.colour) + " from " + p(e.from) + " to " + p(e.to); },
+      [&](const KnockedOut& e) { return "KnockedOut " + w(e.colour) + " on field " + n(e.field) + " by " + w(e.by); },
+      [&](const GaveUp& e) { return "GaveUp " + w(e.colour) + " " + n(e.pips); },
+      [&](const TurnPassed& e) { return "TurnPassed " + w(e.colour) + " (" + n(e.rolls) + (e.rolls == 1 ? " roll)" : " rolls)"); },
+      [&](const Won& e) { return "Won " + w(e.colour); },
+      [](const NewGame&) { return std::string("NewGame"); }}, event);
+  // clang-format on
+}
+
+// Keeps every event the rules report, until `events` prints them.
+struct Recorder final : EventListener {
+  void happened(const Event& event) override { events.push_back(event); }
+  std::vector<Event> events;
+};
+
 class Scenario {
  public:
-  Scenario() : game_(host_.platform()) { host_.setTarget(&game_); }
+  Scenario() : game_(platform()) { host_.setTarget(&game_); }
 
   // Runs one line; throws BadLine before any part of a bad line takes effect.
   void execute(std::string_view line) {
@@ -290,6 +324,10 @@ class Scenario {
         throw BadLine("unknown colour " + quoted(w[1]) + " (Blau, Rot, Gelb or Green)");
       const int pips = int(number(w[2], 0, 6, "pips"));
       game_.setUp([c, pips](State& t) { testing::turn(t, *c, pips); });
+    } else if (command == "events") {
+      expect(w, 0, "");
+      for (const Event& e : recorder_.events) std::cout << eventLine(e) << '\n';
+      recorder_.events.clear();
     } else {
       throw BadLine("unknown command " + quoted(command));
     }
@@ -377,7 +415,15 @@ class Scenario {
     for (const auto& [name, value] : values()) std::cout << name << " = " << value << '\n';
   }
 
+  // The host's seams, with the recorder following the game.
+  Platform platform() {
+    Platform p = host_.platform();
+    p.events = &recorder_;
+    return p;
+  }
+
   VirtualHost host_;
+  Recorder recorder_;
   Game game_;
 };
 
