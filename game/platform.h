@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The small seams through which the rules reach the world outside: the clock,
 // the timers, the information dialog, the help viewer, and whoever follows
-// what happens in the game. The Qt window and the deterministic test host
-// implement the first four; the last is optional.
+// what happens in the game. The Qt window (ui/qt_platform.h, ui/help/) and the
+// deterministic test host implement the first four; a follower is optional.
 #pragma once
 
 #include <cstdint>
@@ -63,7 +63,7 @@ class EventListener {
 };
 
 // The help file's name, looked up by the help viewer.
-inline constexpr std::string_view kHelpFileName = "Hilfe zu Quivalo.HLP";
+inline constexpr std::string_view kHelpFileName = QUIVALO_HELP_FILE_NAME;
 
 struct Platform {
   Clock& clock;

@@ -99,7 +99,7 @@ TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
       game_(Platform{clock != nullptr ? *clock : systemClock_, timers_, dialog_,
                      help != nullptr ? *help : ownHelp_}) {
   setObjectName(QStringLiteral("Main"));
-  setWindowTitle(QStringLiteral("Quivalo !!!"));
+  setWindowTitle(QStringLiteral(QUIVALO_TITLE));
   // Read out as the program's name rather than with three exclamation marks.
   setAccessibleName(QStringLiteral("Quivalo"));
   // The desktop entry the window belongs to: the Wayland application id, and
