@@ -75,13 +75,13 @@ class TurnCycle {
   // Reseeds the generator from the clock and draws a value in 0..n-1.
   std::uint32_t drawFromClock(std::uint32_t n);
   bool noPieceCanMove(Colour c) const;
-  bool housePacked(Colour c) const;
   void resetBoardImages();
-  // Tells the game's follower, if there is one, of an event.
-  template <typename E>
-  void report(const E& event) const {
+  // Tells the game's follower, if there is one, of the event `make` builds;
+  // without a follower nothing is built.
+  template <typename Make>
+  void report(Make make) const {
     if (platform_.events != nullptr) {
-      platform_.events->happened(Event(event));
+      platform_.events->happened(Event(make()));
     }
   }
 
