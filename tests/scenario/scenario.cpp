@@ -263,15 +263,10 @@ std::string eventLine(const Event& event) {
   // clang-format on
 }
 
-// Keeps every event the rules report, until `events` prints them.
-struct Recorder final : EventListener {
-  void happened(const Event& event) override { events.push_back(event); }
-  std::vector<Event> events;
-};
-
-class Scenario {
+// Follows the game: keeps every event the rules report until `events` prints them.
+class Scenario final : EventListener {
  public:
-  Scenario() : game_(platform()) { host_.setTarget(&game_); }
+  Scenario() : game_(Platform{host_, host_, host_, host_, this}) { host_.setTarget(&game_); }
 
   // Runs one line; throws BadLine before any part of a bad line takes effect.
   void execute(std::string_view line) {
@@ -326,8 +321,8 @@ class Scenario {
       game_.setUp([c, pips](State& t) { testing::turn(t, *c, pips); });
     } else if (command == "events") {
       expect(w, 0, "");
-      for (const Event& e : recorder_.events) std::cout << eventLine(e) << '\n';
-      recorder_.events.clear();
+      for (const Event& e : events_) std::cout << eventLine(e) << '\n';
+      events_.clear();
     } else {
       throw BadLine("unknown command " + quoted(command));
     }
@@ -415,15 +410,10 @@ class Scenario {
     for (const auto& [name, value] : values()) std::cout << name << " = " << value << '\n';
   }
 
-  // The host's seams, with the recorder following the game.
-  Platform platform() {
-    Platform p = host_.platform();
-    p.events = &recorder_;
-    return p;
-  }
+  void happened(const Event& event) override { events_.push_back(event); }
 
   VirtualHost host_;
-  Recorder recorder_;
+  std::vector<Event> events_;  // made before the game, which reports as it is made
   Game game_;
 };
 
