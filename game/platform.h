@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The small seams through which the rules reach the world outside: the clock,
-// the timers, the information dialog and the help viewer. The Qt window and
-// the deterministic test host each implement them.
+// the timers, the information dialog, the help viewer, and whoever follows
+// what happens in the game. The Qt window (ui/qt_platform.h, ui/help/) and the
+// deterministic test host implement the first four; a follower is optional.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "game/events.h"
 #include "game/state.h"
 
 namespace quivalo {
@@ -52,14 +54,24 @@ class TimerTarget {
   virtual void onTimer(TimerId timer) = 0;
 };
 
+// Whoever follows the game: told of each event as the rules report it, in
+// the order it happens, from inside the handler that made it happen.
+class EventListener {
+ public:
+  virtual ~EventListener() = default;
+  virtual void happened(const Event& event) = 0;
+};
+
 // The help file's name, looked up by the help viewer.
-inline constexpr std::string_view kHelpFileName = "Hilfe zu Quivalo.HLP";
+inline constexpr std::string_view kHelpFileName = QUIVALO_HELP_FILE_NAME;
 
 struct Platform {
   Clock& clock;
   Timers& timers;
   InfoDialog& dialog;
   HelpViewer& help;
+  // None by default: then the rules build no event at all.
+  EventListener* events = nullptr;
 };
 
 }  // namespace quivalo

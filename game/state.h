@@ -191,7 +191,12 @@ struct MenuItem {
   bool operator==(const MenuItem&) const = default;
 };
 
-// Everything the rules read and write. Reset in place by a new game.
+// Everything the rules read and write: the game's one record, owned by the
+// game (computer/game.h) and reset in place by a new game. The parts that
+// play by the rules write it, each the items its glossary entry below names:
+// the turn cycle (game/turn_cycle.h) and the move rules (board/moves.h). The
+// computer player and the window only read it; tests, tools and benchmarks
+// set a position up through Game::setUp.
 struct State {
   // The board: cells 1..40 are the track fields, 41..56 the goal lanes (Blau
   // 41-44, Rot 45-48, Gelb 49-52, Grün 53-56); each holds the cell code of the

@@ -30,9 +30,21 @@ constexpr std::uint32_t kWinCheckAfterNeuMs = 500;  // Timer3 after "Neu"
 constexpr std::uint32_t kRemarkMs = 1000;           // Timer4
 constexpr std::uint32_t kComputerDelayMs = 250;     // BlauTimer .. GreenTimer
 
+// True if colour c's house is packed: its full slots come first in its fill
+// order. No tidying rule changes a packed house.
+bool housePacked(const State& s, Colour c) {
+  unsigned full = 0;  // bit k: slot fillOrder[k] is full
+  for (int k = 0; k < 4; ++k) {
+    full |= unsigned{s.isShown(HausVoll(c, info(c).fillOrder[k]))} << k;
+  }
+  // The set bits run up from bit 0; no branch per slot for the die to make unpredictable.
+  // Saves 12 % of a game at "schwer", 17 % at "leicht" vs walking the slots (quivalo-bench-rules).
+  return (full & (full + 1)) == 0;
+}
+
 }  // namespace
 
-TurnCycle::TurnCycle(Platform platform) : platform_(platform) {
+TurnCycle::TurnCycle(State& s, Platform platform) : s_(s), platform_(platform) {
   resetBoardImages();
   for (Colour c : kColours) {
     s_.SpielerMenu[c] = {c == Colour::Blau, playerCaption(c, c == Colour::Blau)};
@@ -105,6 +117,9 @@ void TurnCycle::NeuerWerfer() {
     s_.Dran(c) = 1;
     s_.FarbLabel = info(c).display;
     s_.Versuche = noPieceCanMove(c) ? 3 : 1;
+    rollOfTurn_ = 0;
+    rollsOfTurn_ = s_.Versuche;
+    report([&] { return TurnPassed{c, s_.Versuche}; });
   }
   for (Colour c : kColours) {
     if (!s_.SpielerMenu[c].Checked && s_.Werfer == playerNumber(c)) {
@@ -130,9 +145,21 @@ void TurnCycle::WuerfelClick() {
   setInterval(TimerId::Timer1, kRollEndMs);
   s_.WuerfelEnabled = false;
   s_.KannNichtBtnEnabled = true;
+  ++rollOfTurn_;
+  report([this] { return Rolled{colourOfPlayer(s_.Werfer), s_.Augen, rollOfTurn_, rollsOfTurn_}; });
 }
 
-void TurnCycle::KannNichtBtnClick() { s_.Augen = 0; }
+void TurnCycle::KannNichtBtnClick() {
+  if (s_.Augen != 0) {
+    report([this] { return GaveUp{colourOfPlayer(s_.Werfer), s_.Augen}; });
+  }
+  s_.Augen = 0;
+}
+
+void TurnCycle::countRollsAfresh() {
+  rollOfTurn_ = 0;
+  rollsOfTurn_ = s_.Versuche;
+}
 
 void TurnCycle::Timer1Timer() {
   if (s_.Augen != 0) {
@@ -147,22 +174,10 @@ void TurnCycle::Timer1Timer() {
   }
 }
 
-// True if colour c's house is packed: its full slots come first in its fill
-// order. No tidying rule changes a packed house.
-bool TurnCycle::housePacked(Colour c) const {
-  unsigned full = 0;  // bit k: slot fillOrder[k] is full
-  for (int k = 0; k < 4; ++k) {
-    full |= unsigned{shown(HausVoll(c, info(c).fillOrder[k]))} << k;
-  }
-  // The set bits run up from bit 0; no branch per slot for the die to make unpredictable.
-  // Saves 12 % of a game at "schwer", 17 % at "leicht" vs walking the slots (quivalo-bench-rules).
-  return (full & (full + 1)) == 0;
-}
-
 void TurnCycle::Timer2Timer() {
   for (Colour c : kColours) {
     // Saves 23 % of a game at "schwer", 28 % at "leicht" vs no skip (quivalo-bench-rules).
-    if (housePacked(c)) {
+    if (housePacked(s_, c)) {
       continue;
     }
     for (const TidyRule& r : kTidyRules[c]) {
@@ -190,6 +205,7 @@ void TurnCycle::Timer3Timer() {
     std::string text = "Herzlichen Glückwunsch Herr ";
     text += info(c).display;
     text += ", Sie haben gewonnen.";
+    report([c] { return Won{c}; });
     // The message is modal. In the window it runs a nested event loop: this
     // check waits inside `information` until the message is closed, and
     // meanwhile the running timers and any click already queued are handled
@@ -219,17 +235,8 @@ void TurnCycle::Timer4Timer() {
   s_.Bemerkung.clear();
 }
 
-void TurnCycle::returnToHouse(Colour c) {
-  for (int k = 1; k <= 3; ++k) {
-    if (!shown(HausVoll(c, k))) {
-      show(HausVoll(c, k));
-      return;
-    }
-  }
-  show(HausVoll(c, 4));
-}
-
 void TurnCycle::Neu1Click() {
+  report([] { return NewGame{}; });
   resetBoardImages();
   FormCreate();
   s_.WuerfelEnabled = true;

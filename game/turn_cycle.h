@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's state with its turn cycle and die, house tidying and winner check,
-// remarks, new game and the player settings. The move rules build on it
-// (board/), the computer players on those (computer/).
+// The turn cycle: the die and the order of play, house tidying and the winner
+// check, remarks, new game and the player settings. One part of the game
+// (computer/game.h); the move rules (board/) use its remark.
 #pragma once
 
 #include <array>
@@ -21,17 +21,13 @@ inline constexpr std::array<std::string_view, 11> kRemarks{
 
 class TurnCycle {
  public:
-  // Creates the game as the window does: creation values, Timer2, Timer3 and
-  // Timer4 started, then FormCreate.
-  explicit TurnCycle(Platform platform);
+  // Creates the game in `s` as the window does: creation values, Timer2,
+  // Timer3 and Timer4 started, then FormCreate. The turn cycle works on `s`
+  // for as long as it lives.
+  TurnCycle(State& s, Platform platform);
   TurnCycle(const TurnCycle&) = delete;
   TurnCycle& operator=(const TurnCycle&) = delete;
   ~TurnCycle() = default;
-
-  const State& state() const { return s_; }
-  // Direct access for keyboard play's scratch game, which tries clicks on a
-  // copy of the state, and for tests and tools that set up a position.
-  State& state() { return s_; }
 
   // Turn cycle.
   void FormCreate();
@@ -67,22 +63,33 @@ class TurnCycle {
   // the host is told only to start or stop.
   void setInterval(TimerId timer, std::uint32_t ms);
 
- protected:
+  // Counts the rolls of the turn afresh, as if the turn had just begun with
+  // `Versuche` rolls: for a position set up by hand, whose turn began
+  // nowhere. The count is only reported (Rolled), never read by a rule.
+  void countRollsAfresh();
+
+ private:
   bool shown(Image i) const { return s_.isShown(i); }
   void show(Image i) { s_.setShown(i, true); }
   void hide(Image i) { s_.setShown(i, false); }
   // Reseeds the generator from the clock and draws a value in 0..n-1.
   std::uint32_t drawFromClock(std::uint32_t n);
-  // Shows a full-slot image of colour c's house for a piece knocked out.
-  void returnToHouse(Colour c);
-
-  State s_;
-  Platform platform_;
-
- private:
   bool noPieceCanMove(Colour c) const;
-  bool housePacked(Colour c) const;
   void resetBoardImages();
+  // Tells the game's follower, if there is one, of the event `make` builds;
+  // without a follower nothing is built.
+  template <typename Make>
+  void report(Make make) const {
+    if (platform_.events != nullptr) {
+      platform_.events->happened(Event(make()));
+    }
+  }
+
+  State& s_;
+  Platform platform_;
+  // The rolls of the current turn so far, and the rolls it began with.
+  int rollOfTurn_ = 0;
+  int rollsOfTurn_ = 0;
 };
 
 }  // namespace quivalo

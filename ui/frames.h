@@ -52,8 +52,9 @@ class DoubleBevelPanel final : public QWidget {
 class KeyFrame final : public QFocusFrame {
  public:
   explicit KeyFrame(QWidget* parent);
-  // Frames `cell` (a rectangle of the parent), or hides for none.
+  // Frames `cell`, a rectangle of the parent, and shows.
   void frame(const QRect& cell);
+  // Hides: no cell is framed.
   void unframe() { hide(); }
 
   // Width of each of the two frames.

@@ -66,7 +66,7 @@ void addPanel(QWidget* box) {
   // The bold captions are read as they stand; each value beside one names its
   // caption too, so that it makes sense when a screen reader reaches it alone.
   textLabel(panel, "ProductName", 89, 16, QStringLiteral("Produktname"), true);
-  textLabel(panel, "Label1", 169, 16, QStringLiteral("Quivalo !!!"), false)
+  textLabel(panel, "Label1", 169, 16, QStringLiteral(QUIVALO_TITLE), false)
       ->setAccessibleName(QStringLiteral("Produktname: Quivalo"));
   textLabel(panel, "Version", 89, 41, QStringLiteral("Version"), true);
   textLabel(panel, "Label2", 169, 41, QStringLiteral(QUIVALO_VERSION), false)

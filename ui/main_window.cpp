@@ -16,6 +16,7 @@
 #include "ui/fonts.h"
 #include "ui/frames.h"
 #include "ui/info_box.h"
+#include "ui/move_finder.h"
 #include "ui/qt_util.h"
 
 namespace quivalo::ui {
@@ -92,12 +93,13 @@ QPushButton* columnButton(QWidget* parent, const ButtonRow& row) {
 TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
     : QMainWindow(parent),
       timers_(this),
-      dialog_(this, [this] { mirror(); }),
+      // The winner's message shows the final position behind it.
+      dialog_(this, [this] { forward(nullptr); }),
       ownHelp_(this),
       game_(Platform{clock != nullptr ? *clock : systemClock_, timers_, dialog_,
                      help != nullptr ? *help : ownHelp_}) {
   setObjectName(QStringLiteral("Main"));
-  setWindowTitle(QStringLiteral("Quivalo !!!"));
+  setWindowTitle(QStringLiteral(QUIVALO_TITLE));
   // Read out as the program's name rather than with three exclamation marks.
   setAccessibleName(QStringLiteral("Quivalo"));
   // The desktop entry the window belongs to: the Wayland application id, and
@@ -123,7 +125,7 @@ TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
 
   resize(kClientWidth, kClientHeight + menuBar()->heightForWidth(kClientWidth));
   move(245, 43);
-  mirror();
+  forward(nullptr);  // the widgets show the game as it starts
   wuerfel_->setFocus();
 }
 
@@ -194,7 +196,7 @@ void TMain::buildMenus() {
   menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
   QMenu* spiel = addMenu("Spiel1", "&Spiel");
-  addMenuItem(spiel, "Neu1", "&Neu", &TurnCycle::Neu1Click)
+  addMenuItem(spiel, "Neu1", "&Neu", &Game::Neu1Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
   addSeparator(spiel, "N1");
   addMenuItem(spiel, "Beenden1", "&Beenden", &TMain::Beenden1Click)
@@ -210,21 +212,22 @@ void TMain::buildMenus() {
     spielerMenu_[c] = a;
   }
   addSeparator(optionen, "N3");
-  leicht1_ = addMenuItem(optionen, "leicht1", "leicht", &TurnCycle::leicht1Click);
-  schwer1_ = addMenuItem(optionen, "schwer1", "schwer", &TurnCycle::schwer1Click);
+  leicht1_ = addMenuItem(optionen, "leicht1", "leicht", &Game::leicht1Click);
+  schwer1_ = addMenuItem(optionen, "schwer1", "schwer", &Game::schwer1Click);
   leicht1_->setCheckable(true);
   schwer1_->setCheckable(true);
 
   QMenu* hilfe = addMenu("Hilfe1", "&Hilfe");
-  addMenuItem(hilfe, "Inhalt1", "&Inhalt", &TurnCycle::Inhalt1Click);
-  addMenuItem(hilfe, "Suchen1", "&Suchen...", &TurnCycle::Suchen1Click);
-  addMenuItem(hilfe, "Hilfebenutzen1", "&Hilfe benutzen", &TurnCycle::Hilfebenutzen1Click);
+  addMenuItem(hilfe, "Inhalt1", "&Inhalt", &Game::Inhalt1Click);
+  addMenuItem(hilfe, "Suchen1", "&Suchen...", &Game::Suchen1Click);
+  addMenuItem(hilfe, "Hilfebenutzen1", "&Hilfe benutzen", &Game::Hilfebenutzen1Click);
   addSeparator(hilfe, "N2");
   addMenuItem(hilfe, "Info1", "In&fo...", &TMain::Info1Click);
   // F1 opens the contents too: a window shortcut, so that no menu caption changes.
   auto* contents = new QShortcut(QKeySequence::HelpContents, this);
   contents->setObjectName(QStringLiteral("HelpContentsShortcut"));
-  connect(contents, &QShortcut::activated, this, [this] { forward(&TurnCycle::Inhalt1Click); });
+  connect(contents, &QShortcut::activated, this,
+          [this] { forward([](Game& game) { game.Inhalt1Click(); }); });
 }
 
 QMenu* TMain::addMenu(const char* name, const char* caption) {
@@ -234,8 +237,9 @@ QMenu* TMain::addMenu(const char* name, const char* caption) {
 }
 
 QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
-                            void (TurnCycle::*handler)()) {
-  return addMenuItem(menu, name, caption, [this, handler] { forward(handler); });
+                            void (Game::*handler)()) {
+  return addMenuItem(menu, name, caption,
+                     [this, handler] { forward([handler](Game& game) { (game.*handler)(); }); });
 }
 
 QAction* TMain::addMenuItem(QMenu* menu, const char* name, const char* caption,
@@ -259,6 +263,13 @@ void TMain::connectTimers() {
   for (TimerId id : kTimers) {
     connect(timers_[id], &QTimer::timeout, this, [this, id] { timerFired(id); });
   }
+}
+
+void TMain::forward(const std::function<void(Game&)>& handler) {
+  if (handler) {
+    handler(game_);
+  }
+  mirror();
 }
 
 void TMain::mirror() {
@@ -366,8 +377,7 @@ void TMain::mirrorMenus(bool all, Mirrored& m) {
 void TMain::mirrorKeyCell() {
   const State& s = game_.state();
   if (keyCell_ >= 0 &&
-      !(MoveFinder::personRollWaits(s) &&
-        moveFinder_.wouldMove(s, cells_[static_cast<std::size_t>(keyCell_)]->cell()))) {
+      !(personRollWaits(s) && wouldMove(s, cells_[static_cast<std::size_t>(keyCell_)]->cell()))) {
     hideKeyCell();
   }
 }
@@ -417,10 +427,10 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 // do what they always did.
 bool TMain::stepKeyCell(int step) {
   const State& s = game_.state();
-  if (!MoveFinder::personRollWaits(s)) {
+  if (!personRollWaits(s)) {
     return false;
   }
-  const std::vector<int> movable = moveFinder_.movableCells(s);
+  const std::vector<int> movable = movableCells(s);
   if (movable.empty()) {
     return true;
   }
@@ -467,23 +477,19 @@ void TMain::hideKeyCell() {
 // for example by the winner's message. A disabled button must not act, so the
 // click goes to the game only while the game has the button enabled.
 void TMain::WuerfelClick() {
-  if (game_.state().WuerfelEnabled) {
-    game_.WuerfelClick();
-  }
-  mirror();
+  forward([](Game& game) {
+    if (game.state().WuerfelEnabled) {
+      game.WuerfelClick();
+    }
+  });
 }
 
 void TMain::KannNichtBtnClick() {
-  if (game_.state().KannNichtBtnEnabled) {
-    game_.KannNichtBtnClick();
-  }
-  mirror();
-}
-
-void TMain::forward(void (TurnCycle::*handler)()) {
-  TurnCycle& cycle = game_;
-  (cycle.*handler)();
-  mirror();
+  forward([](Game& game) {
+    if (game.state().KannNichtBtnEnabled) {
+      game.KannNichtBtnClick();
+    }
+  });
 }
 
 void TMain::Beenden1Click() {
@@ -492,28 +498,28 @@ void TMain::Beenden1Click() {
 }
 
 void TMain::SpielerMenuClick(Colour colour) {
-  game_.SpielerMenuClick(colour);
-  mirror();
+  forward([colour](Game& game) { game.SpielerMenuClick(colour); });
 }
 
+// The box is modal; the game plays on behind it, each timer tick through
+// forward() as always.
 void TMain::Info1Click() {
   if (info_) {
     info_->exec();
   }
-  mirror();
 }
 
 void TMain::cellClicked(const CellWidget& cell) {
-  if (const std::optional<Image> top = topmostShown(game_.state(), cell.cell());
-      top && Moves::clickable(*top)) {
-    game_.click(*top);
-  }
-  mirror();
+  forward([&cell](Game& game) {
+    if (const std::optional<Image> top = topmostShown(game.state(), cell.cell());
+        top && Moves::clickable(*top)) {
+      game.click(*top);
+    }
+  });
 }
 
 void TMain::timerFired(TimerId id) {
-  game_.onTimer(id);
-  mirror();
+  forward([id](Game& game) { game.onTimer(id); });
 }
 
 }  // namespace quivalo::ui

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window "Quivalo !!!": the board on the left, the column with the
-// colour to move, the dice button, the die and the remark line on the right,
-// and the menu bar. It owns one game and the Qt side of its seams, forwards
-// every click, menu command and timer tick to the game's handler, and then
-// mirrors the game's state onto its widgets.
+// The main window: the board on the left, the column with the colour to
+// move, the dice button, the die and the remark line on the right, and the
+// menu bar. It owns one game and the Qt side of its seams. Every click, menu
+// command, key and timer tick reaches the game through the window's one
+// entry, forward(), which runs the game's handler and then brings the
+// widgets in line with the game's state.
 #pragma once
 
 #include <QMainWindow>
@@ -17,7 +18,6 @@
 #include "computer/game.h"
 #include "ui/help/qt_help_viewer.h"
 #include "ui/info_box.h"
-#include "ui/move_finder.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
 
@@ -59,14 +59,16 @@ class TMain final : public QMainWindow {
   explicit TMain(QWidget* parent = nullptr, HelpViewer* help = nullptr, Clock* clock = nullptr);
   ~TMain() override;
 
-  // The game, for the benchmark and the tests that set up a position through
-  // its state (then mirror()).
-  Game& game() { return game_; }
+  // The game, to read.
+  const Game& game() const { return game_; }
   // The about box that "In&fo..." shows.
   void setInfoBox(TInfo* info) { info_ = info; }
-  // Brings the widgets in line with the game's state, touching only what
-  // changed since the last call.
-  void mirror();
+  // The one way into the game: runs `handler` on the game (when given) and
+  // then updates exactly the widgets whose state changed. The buttons, cells,
+  // menus, keys and timers come this way, the winner's message before it
+  // opens, and the tests and the benchmark that set up a position
+  // (Game::setUp).
+  void forward(const std::function<void(Game&)>& handler);
 
  protected:
   // The keys that play a person's pieces, and the mouse that ends them.
@@ -78,27 +80,26 @@ class TMain final : public QMainWindow {
   void buildBoard();
   void buildMenus();
   void connectTimers();
-  // A menu of the menu bar, an item of it that runs a handler of the game's
-  // turn cycle (and mirrors) or of the window, and a separator line, each
-  // with its object name. Captions are UTF-8.
+  // A menu of the menu bar, an item of it that runs a handler of the game
+  // (through forward) or of the window, and a separator line, each with its
+  // object name. Captions are UTF-8.
   QMenu* addMenu(const char* name, const char* caption);
-  QAction* addMenuItem(QMenu* menu, const char* name, const char* caption,
-                       void (TurnCycle::*handler)());
+  QAction* addMenuItem(QMenu* menu, const char* name, const char* caption, void (Game::*handler)());
   QAction* addMenuItem(QMenu* menu, const char* name, const char* caption,
                        void (TMain::*handler)());
   QAction* addMenuItem(QMenu* menu, const char* name, const char* caption,
                        const std::function<void()>& run);
   static void addSeparator(QMenu* menu, const char* name);
 
-  // The parts of mirror(); `all` mirrors everything, as the first time.
+  // The end of forward(): brings the widgets in line with the game's state,
+  // touching only what changed since the last time.
+  void mirror();
+  // Its parts; `all` mirrors everything, as the first time.
   void mirrorBoard(bool all, Mirrored& m);
   void mirrorColumn(bool all, Mirrored& m);
   void mirrorMenus(bool all, Mirrored& m);
   void mirrorKeyCell();
 
-  // Runs a handler of the game's turn cycle (new game, settings, help
-  // requests) and mirrors.
-  void forward(void (TurnCycle::*handler)());
   // The handlers with something to do besides forwarding.
   void WuerfelClick();
   void KannNichtBtnClick();
@@ -137,7 +138,6 @@ class TMain final : public QMainWindow {
   QAction* leicht1_ = nullptr;
   QAction* schwer1_ = nullptr;
   QPointer<TInfo> info_;
-  MoveFinder moveFinder_;
   int keyCell_ = -1;  // index of the highlighted cell, -1 for none
   KeyFrame* keyFrame_ = nullptr;
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "board/moves.h"
 #include "board/path.h"
 
 namespace quivalo::ui {
@@ -24,9 +25,7 @@ int placeOnTheWay(const BoardCell& cell, Colour c) {
 
 }  // namespace
 
-MoveFinder::MoveFinder() : scratch_(Platform{still_, still_, still_, still_}) {}
-
-bool MoveFinder::personRollWaits(const State& s) {
+bool personRollWaits(const State& s) {
   if (s.Werfer < 1 || s.Werfer > 4) {
     return false;
   }
@@ -34,17 +33,12 @@ bool MoveFinder::personRollWaits(const State& s) {
   return s.SpielerMenu[c].Checked && s.Augen != 0 && s.KannNichtBtnEnabled;
 }
 
-bool MoveFinder::wouldMove(const State& s, const BoardCell& cell) {
+bool wouldMove(const State& s, const BoardCell& cell) {
   const std::optional<Image> top = topmostShown(s, cell);
-  if (s.Augen == 0 || !top || !Moves::clickable(*top)) {
-    return false;
-  }
-  scratch_.state() = s;
-  scratch_.click(*top);
-  return scratch_.state().Augen == 0;
+  return top && Moves::wouldMove(s, *top);
 }
 
-std::vector<int> MoveFinder::movableCells(const State& s) {
+std::vector<int> movableCells(const State& s) {
   std::vector<int> found;
   if (!personRollWaits(s)) {
     return found;

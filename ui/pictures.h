@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pictures of the board images, the die faces and the program icon, loaded
-// once from the program's resources, each at its own size and at twice the
-// size ("name@2x.png"). A screen of device pixel ratio 1 gets exactly the
-// pictures at their own size; any denser screen (1.25, 1.5, 2, ...) gets the
-// twice-size pictures, scaled smoothly to its ratio. A picture that is missing
-// stays null and its image is drawn as nothing.
+// The pictures of the board images, the die faces and the program icon, from
+// the program's resources, each at its own size and at twice the size
+// ("name@2x.png"): Pictures loads them once for the window, and a
+// ScreenPicture label takes its picture whenever it paints. A screen of device
+// pixel ratio 1 gets exactly the pictures at their own size; any denser screen
+// (1.25, 1.5, 2, ...) gets the twice-size pictures, scaled smoothly to its
+// ratio. A picture that is missing stays null and its image is drawn as nothing.
 #pragma once
 
 #include <QIcon>

@@ -96,11 +96,15 @@ class FirstFrameWatcher final : public QObject {
 };
 
 // A position in the middle of a game: pieces of every colour on the track,
-// some in goal lanes, Blau to move with a four rolled, and a remark showing.
-void setUpMiddleGame(quivalo::Game& game) {
-  quivalo::testing::setUp(game.state(), "B3 B17 R14 R27 Rz4 G25 N36 Nz3");
-  quivalo::testing::turn(game.state(), quivalo::Colour::Blau, 4, 0);
-  game.state().Bemerkung = "Tschüüüüüüs.";
+// some in goal lanes, Blau to move with `pips` rolled, and a remark showing.
+void setUpMiddleGame(TMain& window, int pips) {
+  window.forward([pips](quivalo::Game& game) {
+    game.setUp([pips](quivalo::State& s) {
+      quivalo::testing::setUp(s, "B3 B17 R14 R27 Rz4 G25 N36 Nz3");
+      quivalo::testing::turn(s, quivalo::Colour::Blau, pips, 0);
+      s.Bemerkung = "Tschüüüüüüs.";
+    });
+  });
 }
 
 }  // namespace
@@ -140,14 +144,12 @@ int main(int argc, char* argv[]) {
         app.quit();
       });
     } else if (mode == QStringLiteral("screenshot") && (args.size() == 3 || args.size() == 4)) {
-      if (args.at(1) == QStringLiteral("game") || args.at(1) == QStringLiteral("keys")) {
-        setUpMiddleGame(window.game());
-        window.mirror();
+      if (args.at(1) == QStringLiteral("game")) {
+        setUpMiddleGame(window, 4);
       }
       if (args.at(1) == QStringLiteral("keys")) {
         // Blau to use a six: the first arrow key frames a slot of its house.
-        quivalo::testing::turn(window.game().state(), quivalo::Colour::Blau, 6, 0);
-        window.mirror();
+        setUpMiddleGame(window, 6);
         QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
         QCoreApplication::sendEvent(window.findChild<QWidget*>(QStringLiteral("KannNichtBtn")),
                                     &right);

@@ -6,8 +6,9 @@
 # a stripped program; the desktop entry and the AppStream metadata are valid;
 # and the installed and the packaged program each start from another folder
 # as their desktop entry says (shows.sh).
+#   install_check.sh BUILD DESKTOP-ID HELP-FILE TITLE
 set -euo pipefail
-build=$1
+build=$1 id=$2 help=$3 title=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2 && exit 1; }
@@ -16,9 +17,9 @@ cmake --install "$build" --prefix "$work/usr" >/dev/null
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
 deb=$(ls "$work"/out/*.deb)
 dpkg-deb -x "$deb" "$work/package"
-files=$(printf '%s\n' ./bin/quivalo ./share/applications/org.quivalo.Quivalo.desktop \
-  ./share/doc/quivalo/copyright ./share/icons/hicolor/{32x32,64x64}/apps/org.quivalo.Quivalo.png \
-  ./share/metainfo/org.quivalo.Quivalo.metainfo.xml "./share/quivalo/Hilfe zu Quivalo.HLP")
+files=$(printf '%s\n' ./bin/quivalo "./share/applications/$id.desktop" \
+  ./share/doc/quivalo/copyright ./share/icons/hicolor/{32x32,64x64}/apps/"$id.png" \
+  "./share/metainfo/$id.metainfo.xml" "./share/quivalo/$help")
 for tree in "$work/usr" "$work/package/usr"; do
   [ "$(cd "$tree" && find . -type f -size +0 | sort)" = "$files" ] || fail "$tree holds other files"
 done
@@ -27,10 +28,11 @@ for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-translations-l10n fonts-li
   dpkg-deb -f "$deb" Depends | grep -q "$need" || fail "Depends lacks $need"
 done
 ! readelf -S "$work/package/usr/bin/quivalo" | grep -q '\.symtab' || fail "the packaged program is not stripped"
-entry=$work/usr/share/applications/org.quivalo.Quivalo.desktop
+entry=$work/usr/share/applications/$id.desktop
 desktop-file-validate "$entry" || fail "desktop entry"
-appstreamcli validate --no-net "$work/usr/share/metainfo/org.quivalo.Quivalo.metainfo.xml" || fail "AppStream metadata"
+appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml" || fail "AppStream metadata"
 for program in "$work/usr/bin/quivalo" "$work/package/usr/bin/quivalo"; do
-  "$(dirname "$0")/shows.sh" "$program" "$entry" || fail "$program does not start as its desktop entry says"
+  "$(dirname "$0")/shows.sh" "$program" "$entry" "$help" "$title" ||
+    fail "$program does not start as its desktop entry says"
 done
 echo "install check passed"

@@ -21,6 +21,7 @@
 #include <regex>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "computer/game.h"
@@ -142,7 +143,8 @@ constexpr std::array<std::string_view, 6> kMenuItems{"SpielerMenu1", "SpielerMen
 
 constexpr std::array<std::string_view, 3> kHelpNames{"Contents", "Search", "HelpOnHelp"};
 
-MenuItem* menuItem(State& s, std::string_view name) {
+template <typename S>  // State, or const State
+auto menuItem(S& s, std::string_view name) -> decltype(&s.leicht1) {
   for (Colour c : kColours) {
     if (name == kMenuItems[std::size_t(index(c))]) return &s.SpielerMenu[c];
   }
@@ -219,17 +221,17 @@ using Routine = std::pair<std::size_t, std::function<void(Game&, const std::arra
 const std::map<std::string, Routine, std::less<>>& routines() {
   static const auto table = [] {
     std::map<std::string, Routine, std::less<>> t;
-    using Member = void (TurnCycle::*)();
+    using Member = void (Game::*)();
     // clang-format off
     const std::pair<const char*, Member> plain[]{
-        {"FormCreate", &TurnCycle::FormCreate}, {"NeuerWerfer", &TurnCycle::NeuerWerfer},
-        {"WuerfelClick", &TurnCycle::WuerfelClick}, {"KannNichtBtnClick", &TurnCycle::KannNichtBtnClick},
-        {"Timer1Timer", &TurnCycle::Timer1Timer}, {"Timer2Timer", &TurnCycle::Timer2Timer},
-        {"Timer3Timer", &TurnCycle::Timer3Timer}, {"Timer4Timer", &TurnCycle::Timer4Timer},
-        {"Kommentar", &TurnCycle::Kommentar}, {"Neu1Click", &TurnCycle::Neu1Click},
-        {"leicht1Click", &TurnCycle::leicht1Click}, {"schwer1Click", &TurnCycle::schwer1Click},
-        {"Inhalt1Click", &TurnCycle::Inhalt1Click}, {"Suchen1Click", &TurnCycle::Suchen1Click},
-        {"Hilfebenutzen1Click", &TurnCycle::Hilfebenutzen1Click}};
+        {"FormCreate", &Game::FormCreate}, {"NeuerWerfer", &Game::NeuerWerfer},
+        {"WuerfelClick", &Game::WuerfelClick}, {"KannNichtBtnClick", &Game::KannNichtBtnClick},
+        {"Timer1Timer", &Game::Timer1Timer}, {"Timer2Timer", &Game::Timer2Timer},
+        {"Timer3Timer", &Game::Timer3Timer}, {"Timer4Timer", &Game::Timer4Timer},
+        {"Kommentar", &Game::Kommentar}, {"Neu1Click", &Game::Neu1Click},
+        {"leicht1Click", &Game::leicht1Click}, {"schwer1Click", &Game::schwer1Click},
+        {"Inhalt1Click", &Game::Inhalt1Click}, {"Suchen1Click", &Game::Suchen1Click},
+        {"Hilfebenutzen1Click", &Game::Hilfebenutzen1Click}};
     // clang-format on
     for (const auto& [name, member] : plain)
       t[name] = {0, [m = member](Game& g, auto&) { (g.*m)(); }};
@@ -255,15 +257,43 @@ const std::map<std::string, Routine, std::less<>>& routines() {
   return table;
 }
 
-class Scenario {
+template <typename... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+// One line for each event, with the colours as the rules name them.
+std::string eventLine(const Event& event) {
+  const auto w = [](Colour c) { return std::string(index(c) < 4 ? info(c).word : "?"); };
+  const auto n = [](int i) { return std::to_string(i); };
+  const auto p = [n](Place at) {
+    return (at.area == Place::Area::Track ? "field " : "goal slot ") + n(at.number);
+  };
+  // clang-format off
+  return std::visit(Overloaded{
+      [&](const Rolled& e) { return "Rolled " + w(e.colour) + " " + n(e.pips) + " (roll " + n(e.roll) + ", turn of " + n(e.rolls) + ")"; },
+      [&](const CameOut& e) { return "CameOut " + w(e.colour) + " from house slot " + n(e.slot); },
+      [&](const Moved& e) { return "Moved " + w(e.colour) + " from " + p(e.from) + " to " + p(e.to); },
+      [&](const KnockedOut& e) { return "KnockedOut " + w(e.colour) + " on field " + n(e.field) + " by " + w(e.by); },
+      [&](const GaveUp& e) { return "GaveUp " + w(e.colour) + " " + n(e.pips); },
+      [&](const TurnPassed& e) { return "TurnPassed " + w(e.colour) + " (" + n(e.rolls) + (e.rolls == 1 ? " roll)" : " rolls)"); },
+      [&](const Won& e) { return "Won " + w(e.colour); },
+      [](const NewGame&) { return std::string("NewGame"); }}, event);
+  // clang-format on
+}
+
+// Follows the game: keeps every event the rules report until `events` prints them.
+class Scenario final : EventListener {
  public:
-  Scenario() : game_(host_.platform()) { host_.setTarget(&game_); }
+  Scenario() : game_(Platform{host_, host_, host_, host_, this}) { host_.setTarget(&game_); }
 
   // Runs one line; throws BadLine before any part of a bad line takes effect.
   void execute(std::string_view line) {
     const Words w = split(line);
     if (w.empty()) return;
-    State& s = game_.state();
+    const State& s = game_.state();
     const std::string_view command = w[0];
     if (command == "clock") {
       expect(w, 1, "MS");
@@ -273,18 +303,18 @@ class Scenario {
       host_.advance(number(w[1], 0, 0xFFFF'FFFF, "milliseconds"));
     } else if (command == "set") {
       expect(w, 2, "NAME VALUE");
-      set(s, w[1], w[2]);
+      game_.setUp([&w](State& t) { set(t, w[1], w[2]); });
     } else if (command == "show" || command == "hide") {
       expect(w, 1, "IMAGE");
-      s.setShown(image(w[1]), command == "show");
+      const Image i = image(w[1]);
+      game_.setUp([i, command](State& t) { t.setShown(i, command == "show"); });
     } else if (command == "check" || command == "uncheck") {
       expect(w, 1, "ITEM");
-      MenuItem* item = menuItem(s, w[1]);
-      if (!item) {
+      if (!menuItem(s, w[1])) {
         throw BadLine("unknown menu item " + quoted(w[1]) +
                       " (SpielerMenu1..SpielerMenu4, leicht1 or schwer1)");
       }
-      item->Checked = command == "check";
+      game_.setUp([&w, command](State& t) { menuItem(t, w[1])->Checked = command == "check"; });
     } else if (command == "call") {
       if (w.size() < 2) throw BadLine("missing argument: usage 'call ROUTINE [IMAGE ...]'");
       call(w[1], Words(w.begin() + 2, w.end()));
@@ -298,7 +328,7 @@ class Scenario {
       expect(w, 0, "");
       dump();
     } else if (command == "position") {
-      setBoard(s, Words(w.begin() + 1, w.end()));
+      game_.setUp([&w](State& t) { setBoard(t, Words(w.begin() + 1, w.end())); });
     } else if (command == "describe") {
       expect(w, 0, "");
       const std::string words = position(s);
@@ -309,13 +339,18 @@ class Scenario {
                                   [&w](Colour c) { return info(c).word == w[1]; });
       if (c == kColours.end())
         throw BadLine("unknown colour " + quoted(w[1]) + " (Blau, Rot, Gelb or Green)");
-      testing::turn(s, *c, int(number(w[2], 0, 6, "pips")));
+      const int pips = int(number(w[2], 0, 6, "pips"));
+      game_.setUp([c, pips](State& t) { testing::turn(t, *c, pips); });
     } else if (command == "die") {
       expect(w, 1, "PIPS");
       const auto pips = int(number(w[1], 1, 6, "pips"));
       host_.setTimeOfDay(testing::timeForDie(pips, host_.timeOfDay()));
     } else if (command == "case") {
       runCase(line.substr(line.find("case") + 4));
+    } else if (command == "events") {
+      expect(w, 0, "");
+      for (const Event& e : events_) std::cout << eventLine(e) << '\n';
+      events_.clear();
     } else {
       throw BadLine("unknown command " + quoted(command));
     }
@@ -360,7 +395,7 @@ class Scenario {
   // and remark, the captions, the marks, the timers in table order, the
   // dialogs, the help requests and the two clocks.
   std::vector<std::pair<std::string, std::string>> values() {
-    State& s = game_.state();
+    const State& s = game_.state();
     std::vector<std::pair<std::string, std::string>> v;
     const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
     for (const auto& [name, member] : kBytes) v.emplace_back(name, std::to_string(s.*member));
@@ -435,7 +470,10 @@ class Scenario {
     for (const auto& [name, value] : values()) std::cout << name << " = " << value << '\n';
   }
 
+  void happened(const Event& event) override { events_.push_back(event); }
+
   VirtualHost host_;
+  std::vector<Event> events_;  // made before the game, which reports as it is made
   Game game_;
 };
 

@@ -72,20 +72,6 @@ constexpr int kBoardLeft = 1;  // the frame's top-left pixel
 constexpr int kBoardTop = 1;
 constexpr int kBoardSpan = 13;  // 11 places and the frame
 
-QRgb toneOf(Colour c) {
-  switch (c) {
-    case Colour::Blau:
-      return kBlue;
-    case Colour::Rot:
-      return kRed;
-    case Colour::Gelb:
-      return kYellow;
-    case Colour::Green:
-      return kGreen;
-  }
-  return kBlack;
-}
-
 void drawBoard(QImage& image) {
   const int right = kBoardLeft + kBoardSpan - 1;
   const int bottom = kBoardTop + kBoardSpan - 1;
@@ -100,7 +86,7 @@ void drawBoard(QImage& image) {
   for (const BoardCell& cell : boardCells()) {
     const int x = kBoardLeft + 1 + cell.column;
     const int y = kBoardTop + 1 + cell.row;
-    setColour(image, x, y, cell.kind == CellKind::Track ? kWhite : toneOf(cell.colour));
+    setColour(image, x, y, cell.kind == CellKind::Track ? kWhite : kTones[cell.colour]);
   }
 }
 
@@ -226,7 +212,7 @@ void drawSmoothBoard(QPainter& p) {
   p.fillRect(QRectF(kBoardLeft + 1, kBoardTop + 1, span - 2, span - 2), QColor(kLightGrey));
   for (const BoardCell& cell : boardCells()) {
     p.fillRect(QRectF(kBoardLeft + 1 + cell.column, kBoardTop + 1 + cell.row, 1, 1),
-               QColor(cell.kind == CellKind::Track ? kWhite : toneOf(cell.colour)));
+               QColor(cell.kind == CellKind::Track ? kWhite : kTones[cell.colour]));
   }
 }
 

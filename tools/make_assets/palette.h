@@ -8,6 +8,8 @@
 #include <QList>
 #include <QRgb>
 
+#include "game/state.h"
+
 namespace quivalo::assets {
 
 inline constexpr QRgb kBlack = qRgb(0, 0, 0);
@@ -27,6 +29,9 @@ inline constexpr QRgb kFuchsia = qRgb(255, 0, 255);
 inline constexpr QRgb kAqua = qRgb(0, 255, 255);
 inline constexpr QRgb kWhite = qRgb(255, 255, 255);
 inline constexpr QRgb kTransparent = qRgba(0, 0, 0, 0);
+
+// The colour tones of Blau, Rot, Gelb and Grün.
+inline constexpr ByColour<QRgb> kTones{{kBlue, kRed, kYellow, kGreen}};
 
 // The sixteen VGA colours in their usual order.
 inline QList<QRgb> vgaPalette() {

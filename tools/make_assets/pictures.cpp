@@ -9,13 +9,6 @@
 
 namespace quivalo::assets {
 
-namespace {
-
-// The colour tones of Blau, Rot, Gelb and Grün.
-constexpr ByColour<QRgb> kTones{{kBlue, kRed, kYellow, kGreen}};
-
-}  // namespace
-
 std::vector<NamedPicture> allPictures() {
   std::vector<NamedPicture> out;
   const auto add = [&out](const QString& name, QImage small, QImage large) {

@@ -29,7 +29,7 @@ class QTextBrowser;
 
 namespace quivalo {
 
-// The largest help file read. The shipped one is under 30 KB; the limit keeps
+// The largest help file read. The shipped one is about 35 KB; the limit keeps
 // a damaged file from tying the window up (a single 64 KB word takes Qt about
 // a second to lay out, and the time grows with its square).
 inline constexpr qsizetype kMaxHelpFileBytes = qsizetype{64} * 1024;

@@ -20,7 +20,8 @@ const QString kShipped = QFileInfo(QString::fromUtf8(QUIVALO_HELP_FILE)).absolut
 
 // Writes the help file into `folder`, unless `bytes` is null.
 void writeHelp(const QTemporaryDir& folder, const QByteArray& bytes) {
-  QFile file(folder.filePath(u"Hilfe zu Quivalo.HLP"_s));
+  QFile file(folder.filePath(
+      QString::fromUtf8(quivalo::kHelpFileName.data(), qsizetype(quivalo::kHelpFileName.size()))));
   if (!bytes.isNull() && !(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()))
     qFatal("cannot write the help file");
 }

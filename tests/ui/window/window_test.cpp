@@ -162,13 +162,18 @@ QImage inARow(int width, int height, int count, const std::function<QWidget*(int
   return row;
 }
 
+// A position set up through the window's one way into the game.
+void edit(TMain& w, const std::function<void(State&)>& change) {
+  w.forward([&change](Game& g) { g.setUp(change); });
+}
+
 // Colour c, played by a person, to use a roll of `pips` with these pieces.
 void setUpRoll(TMain& w, const char* pieces, Colour c, int pips) {
-  State& s = w.game().state();
-  setUp(s, pieces);
-  turn(s, c, pips);
-  s.SpielerMenu[c].Checked = true;
-  w.mirror();
+  edit(w, [&](State& s) {
+    setUp(s, pieces);
+    turn(s, c, pips);
+    s.SpielerMenu[c].Checked = true;
+  });
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }
@@ -206,7 +211,7 @@ struct KeyRow {
   Qt::Key confirm, leave;
 };
 // clang-format off
-const std::array<KeyRow, 6> kKeyRows{{
+const std::array<KeyRow, 7> kKeyRows{{
     // 5 is blocked by Blau's own piece on 9; 9 knocks out Rot on 13; 38 goes
     // into the goal lane; goal slot 1 cannot go 4 further.
     {"Blau", "B5 B9 B38 Bz1 R13 G30", Blau, 4, "Feld 9: Blau|Feld 38: Blau", Qt::Key_Return, Qt::Key_Escape},
@@ -218,6 +223,9 @@ const std::array<KeyRow, 6> kKeyRows{{
      Qt::Key_Space, Qt::Key_Escape},
     {"Grün", "N31 N5 Nz1 Nz3", Green, 1, "Feld 31: Grün|Feld 5: Grün|Ziel Grün, Platz 1: Grün|Ziel Grün, Platz 3: Grün",
      Qt::Key_Return, Qt::Key_Tab},
+    // A six, and Blau's piece on the start field keeps the house shut; 35 would
+    // land on its own piece in goal slot 1, which has no room for a six.
+    {"Blau, a six, blocked", "B1 B35 Bz1", Blau, 6, "Feld 1: Blau", Qt::Key_Return, Qt::Key_Escape},
     // Every piece at home and no six: nothing can move.
     {"nothing", "R12", Blau, 4, "", Qt::Key_Return, Qt::Key_Escape},
 }};
@@ -244,8 +252,7 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
        setUpRoll(w, "B5 B9 B38 Bz1 R13 G30", Blau, 4);
        clickOn(w, u"Feld9"_s);
        if (w.game().state().Bemerkung.empty()) return QImage();
-       w.game().state().Bemerkung = "Ab nach Hause!";
-       w.mirror();
+       edit(w, [](State& s) { s.Bemerkung = "Ab nach Hause!"; });
        return w.grab().toImage();
      }},
     // Blau's goal lane full, the others on their way, Gelb (the computer) to
@@ -253,16 +260,18 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
     // picture.
     {u"winner"_s,
      [](TMain& w) {
-       setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4 R12 R17 Gh1+2 G40 Gz2 N1");
-       turn(w.game().state(), Gelb, 6);
-       w.mirror();
+       edit(w, [](State& s) {
+         setUp(s, "Bz1 Bz2 Bz3 Bz4 R12 R17 Gh1+2 G40 Gz2 N1");
+         turn(s, Gelb, 6);
+       });
        return w.grab().toImage();
      }},
     {u"dice"_s,
      [](TMain& w) {
        return inARow(65, 65, 6, [&w](int i) {
-         for (int n = 1; n <= 6; ++n) w.game().state().setShown(Zahl(n), n == i + 1);
-         w.mirror();
+         edit(w, [i](State& s) {
+           for (int n = 1; n <= 6; ++n) s.setShown(Zahl(n), n == i + 1);
+         });
          return named(w, u"Dice"_s);
        });
      }},
@@ -367,8 +376,7 @@ class WindowTest : public QObject {
     QTRY_COMPARE(w.game().state().Augen, std::uint8_t{0});
     QTRY_VERIFY(named(w, u"Wuerfel"_s)->isEnabled());  // the roll has ended
     QVERIFY(w.game().state().Versuche < 3);
-    setUp(w.game().state(), "B5 R12");
-    w.mirror();
+    edit(w, [](State& s) { setUp(s, "B5 R12"); });
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);  // Strg+N: a new game, shown at once
     QCOMPARE(w.game().state().Versuche, std::uint8_t{3});
     QCOMPARE(windowMismatch(w), QString());
@@ -426,8 +434,7 @@ class WindowTest : public QObject {
     setUpRoll(w, "B9 R13", Blau, 4);
     QTest::mouseMove(named(w, u"Feld13"_s), {14, 14});
     QTRY_COMPARE(QToolTip::text(), u"Feld 13: Rot"_s);
-    w.game().click(Stein(Blau, 9));
-    w.mirror();
+    w.forward([](Game& g) { g.click(Stein(Blau, 9)); });
     QCOMPARE(QToolTip::text(), u"Feld 13: Blau"_s);
   }
 
@@ -443,7 +450,7 @@ class WindowTest : public QObject {
     VirtualHost clock;  // stands still, so that equal moves draw equal remarks
     TMain w(nullptr, nullptr, &clock);
     QVERIFY(showActive(w));
-    State& s = w.game().state();
+    const State& s = w.game().state();
     setUpRoll(w, pieces, colour, pips);
     named(w, u"KannNichtBtn"_s)->setFocus();
     const State start = s;
@@ -474,8 +481,7 @@ class WindowTest : public QObject {
     QCOMPARE(chosen(w), QString());
     QCOMPARE(windowMismatch(w), QString());
     const State byKey = s;
-    s = start;
-    w.mirror();
+    edit(w, [&start](State& now) { now = start; });
     clickOn(w, cell);
     QVERIFY(s == byKey && s != start);
   }
@@ -489,9 +495,10 @@ class WindowTest : public QObject {
     CountingClock clock;
     TMain w(nullptr, nullptr, &clock);
     QVERIFY(showActive(w));
-    w.game().Neu1Click();
-    setUp(w.game().state(), "Bz1 Bz2 Bz3 Bz4");
-    w.mirror();
+    w.forward([](Game& g) {
+      g.Neu1Click();
+      g.setUp([](State& s) { setUp(s, "Bz1 Bz2 Bz3 Bz4"); });
+    });
     const auto* winCheck = named<QTimer>(w, u"Timer3"_s);
     QTRY_VERIFY(winCheck->remainingTime() >= 0 && winCheck->remainingTime() < 60);
     int rollsBehindMessage = -1;
