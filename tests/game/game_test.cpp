@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Whole games on the deterministic host: random players, strengths and times
-// of day, and a person who presses anything at any moment. After every event
-// the position must hold together, and every game must end with exactly one
-// winner's message. Replay one game with QUIVALO_GAME=N.
+// Tidying every house from each of its states; and whole games on the
+// deterministic host: random players, strengths and times of day, and a
+// person who presses anything at any moment. After every event the position
+// must hold together, and every game must end with exactly one winner's
+// message. Replay one game with QUIVALO_GAME=N.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -22,6 +24,38 @@ constexpr unsigned kSeed = 20261207;
 #endif
 constexpr int kGames = QUIVALO_GAMES;
 constexpr std::uint64_t kGameLimitMs = 4 * 3'600'000;  // a game still running after that never ends
+
+// One pass packs every house, whatever its state, the empty pictures beneath
+// its full slots included: the pieces at home then stand in the first slots
+// of the colour's fill order, and only a slot that gained or lost a piece has
+// its empty picture changed (hidden when it gained one, shown when it lost).
+TEST(Tidying, PacksEveryHouseInOnePass) {
+  VirtualHost host;
+  Game game(host.platform());
+  for (Colour c : kColours) {
+    for (unsigned full = 0; full < 16; ++full) {
+      for (unsigned beneath = full;; beneath = (beneath - 1) & full) {  // each subset of full
+        const auto bit = [](unsigned set, int k) { return (set >> (k - 1) & 1) != 0; };
+        game.setUp([&](State& s) {
+          for (int k = 1; k <= 4; ++k) {
+            s.setShown(HausVoll(c, k), bit(full, k));
+            s.setShown(HausLeer(c, k), !bit(full, k) || bit(beneath, k));
+          }
+        });
+        game.Timer2Timer();
+        for (int rank = 0; rank < 4; ++rank) {
+          const int k = info(c).fillOrder[std::size_t(rank)];
+          const bool now = game.state().isShown(HausVoll(c, k));
+          EXPECT_EQ(now, rank < std::popcount(full)) << info(c).word << " " << full;
+          EXPECT_EQ(game.state().isShown(HausLeer(c, k)),
+                    now == bit(full, k) ? !bit(full, k) || bit(beneath, k) : !now)
+              << info(c).word << " " << full << " " << beneath << " slot " << k;
+        }
+        if (beneath == 0) break;
+      }
+    }
+  }
+}
 
 // What is wrong with the state between two events, or nothing.
 std::string broken(const State& s) {
