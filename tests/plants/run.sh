@@ -7,8 +7,9 @@
 #   tests/plants/run.sh [-j JOBS] [ID ...]      every plant, or those named
 #
 # A plant is one line: ID, file, text, the text put in its place, and a '#'
-# note of the mistake, separated by tabs. The text must occur in the file
-# exactly once. For each plant the file is changed, the tests are built in
+# note of the mistake, separated by tabs; in the two texts \n stands for a
+# line break and \\ for a backslash. The text must occur in the file exactly
+# once. For each plant the file is changed, the tests are built in
 # build/plants (the debug build, warnings not fatal) and every test but the
 # layer probes is run; then the file is put back. One line a plant:
 #   ID  caught by: TEST ...    the tests that failed
@@ -25,16 +26,22 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUIVALO_BUILD_TESTS=O
   -DQUIVALO_WERROR=OFF >"$build.log" 2>&1 || { echo "cannot configure (see $build.log)"; exit 2; }
 cmake --build "$build" -j "$jobs" >>"$build.log" 2>&1 || { echo "the tree does not build"; exit 2; }
 
+# Reads the two texts from the environment into $t and $n, escapes undone.
+unescape='my ($t, $n) = map { s/\\(n|\\)/$1 eq "n" ? "\n" : "\\"/ger } @ENV{qw(TEXT NEW)};'
 backup=$(mktemp) planted=
 trap '[ -n "$planted" ] && cp "$backup" "$planted"; rm -f "$backup"' EXIT
-while IFS=$'\t' read -r id file text replacement _; do
+# Tabs are whitespace to read, which would merge the empty field of a plant
+# that deletes its text with the next; the fields are split at a separator
+# that is not.
+while IFS= read -r line; do
+  IFS=$'\x1f' read -r id file text replacement _ <<<"${line//$'\t'/$'\x1f'}"
   [[ -z "$id" || "$id" == \#* ]] && continue
   [ $# -gt 0 ] && [[ " $* " != *" $id "* ]] && continue
-  if [ "$(TEXT=$text perl -0ne 'print scalar(() = /\Q$ENV{TEXT}\E/g)' "$file")" != 1 ]; then
+  if [ "$(TEXT=$text perl -0ne "$unescape"'print scalar(() = /\Q$t\E/g)' "$file")" != 1 ]; then
     echo "$id  STALE" && continue
   fi
   cp "$file" "$backup" && planted=$file
-  TEXT=$text NEW=$replacement perl -0pi -e 's/\Q$ENV{TEXT}\E/$ENV{NEW}/' "$file"
+  TEXT=$text NEW=$replacement perl -0pi -e "$unescape"'s/\Q$t\E/$n/' "$file"
   if ! cmake --build "$build" -j "$jobs" >"$build.log" 2>&1; then
     result="NO BUILD"
   else
