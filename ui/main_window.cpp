@@ -117,6 +117,8 @@ TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
   client_->setBackgroundRole(QPalette::Base);
   client_->setAutoFillBackground(true);
   setCentralWidget(client_);
+  // The frame may grow, but not hide the board or the column.
+  client_->setMinimumSize(kClientWidth, kClientHeight);
 
   buildBoard();
   buildColumn();

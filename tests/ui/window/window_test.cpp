@@ -352,7 +352,8 @@ class WindowTest : public QObject {
     }
   }
 
-  // The window's place and caption, that enlarging the window moves nothing,
+  // The window's place and caption, that enlarging the window moves nothing
+  // and that it cannot be made smaller than its contents,
   // the focus, the access keys (Alt+W rolls, Alt+K gives up) and the window's
   // shortcuts Strg+N and F1.
   void whatAPictureCannotShow() {
@@ -368,6 +369,8 @@ class WindowTest : public QObject {
     w.resize(900, 700);
     QTRY_COMPARE(w.size(), QSize(900, 700));
     QCOMPARE(client->grab(QRect({0, 0}, before.size())).toImage(), before);
+    w.resize(300, 200);  // no smaller than the board and the column
+    QTRY_COMPARE(client->size(), QSize(TMain::kClientWidth, TMain::kClientHeight));
     QCOMPARE(focused(), named(w, u"Wuerfel"_s));
     QTest::keyClick(&w, Qt::Key_W, Qt::AltModifier);
     QTRY_VERIFY(w.game().state().Augen != 0);
