@@ -587,6 +587,8 @@ void TMain::Info1Click() {
 void TMain::Verlauf1Click() {
   if (verlaufWindow_ == nullptr) {
     verlaufWindow_ = new VerlaufWindow(verlauf_.model(), this);
+    // As high as the game, to its right.
+    verlaufWindow_->resize(verlaufWindow_->width(), height());
     verlaufWindow_->move(frameGeometry().topRight() + QPoint(8, 0));
   }
   // Shown without taking the keys from the game, which keeps them also

@@ -106,21 +106,21 @@ VerlaufWindow::VerlaufWindow(QAbstractItemModel& lines, QWidget* parent)
   list_->setUniformItemSizes(true);  // one line a row: quick to lay out however long the list
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
-  resize(320, 400);
-  // The list lays a new row out later: when the row comes, its scroll bar
-  // still tells whether the end was in view.
-  connect(&lines, &QAbstractItemModel::rowsInserted, list_, [this] {
-    const QScrollBar* bar = list_->verticalScrollBar();
-    if (isVisible() && bar->value() == bar->maximum()) {
-      list_->scrollToBottom();
+  // Wide enough for the longest lines. While the end of the list is in
+  // view, it stays in view whatever comes: a new line, a wider line that
+  // brings the scroll bar along the bottom, a smaller window.
+  const int longest =
+      list_->fontMetrics().horizontalAdvance(u"Gelb holt eine Figur aus dem Haus auf Feld 21."_s);
+  resize(longest + 60, 400);
+  QScrollBar* bar = list_->verticalScrollBar();
+  connect(bar, &QScrollBar::valueChanged, this,
+          [this, bar](int at) { followEnd_ = at == bar->maximum(); });
+  connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int /*min*/, int max) {
+    if (followEnd_) {
+      bar->setValue(max);
     }
   });
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
-}
-
-void VerlaufWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  list_->scrollToBottom();
 }
 
 }  // namespace quivalo::ui

@@ -47,12 +47,9 @@ class VerlaufWindow final : public QWidget {
  public:
   VerlaufWindow(QAbstractItemModel& lines, QWidget* parent);
 
- protected:
-  // Opens on the newest lines.
-  void showEvent(QShowEvent* event) override;
-
  private:
   QListView* list_;
+  bool followEnd_ = true;  // the end of the list is in view and stays so
 };
 
 }  // namespace quivalo::ui

@@ -481,13 +481,17 @@ class WindowTest : public QObject {
   }
 
   // The Verlauf's lines for a scripted game (kVerlaufSteps), as the rules
-  // report it; a new game drops the game before the one that ends. In the
+  // report it, the newest kept in view; a new game drops the game before the
+  // one that ends. In the
   // window, Strg+H shows the Verlauf beside the game, which keeps the keys;
   // the marks are said in the cells' names.
   void theVerlaufAndTheMarksFollowTheGame() {
     VirtualHost host;
     ui::VerlaufLines verlauf;
     Game game(Platform{host, host, host, host, &verlauf});
+    ui::VerlaufWindow window(verlauf.model(), nullptr);  // too small for the lines
+    window.resize(120, 120);
+    window.show();
     QStringList added;
     connect(&verlauf.model(), &QAbstractItemModel::dataChanged, this,
             [&added](const QModelIndex& line) { added << line.data().toString(); });
@@ -502,6 +506,8 @@ class WindowTest : public QObject {
     }
     const QStringList kept = verlauf.model().stringList();
     QVERIFY(kept.front() == u"Neues Spiel."_s && kept.count(u"Neues Spiel."_s) == 2);
+    const QScrollBar* bar = window.findChild<QListView*>()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0 && bar->value() == bar->maximum());  // the newest in view
 
     TMain w;
     QVERIFY(showActive(w));
