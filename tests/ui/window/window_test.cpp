@@ -493,8 +493,7 @@ class WindowTest : public QObject {
     connect(&verlauf.model(), &QAbstractItemModel::dataChanged, this,
             [&added](const QModelIndex& line) { added << line.data().toString(); });
     for (const auto& [position, pips, lines] : kVerlaufSteps) {
-      if (*position != '\0')
-        game.setUp([position](State& s) { setUp(s, position), turn(s, Blau); });
+      if (*position != '\0') game.setUp([at = position](State& s) { setUp(s, at), turn(s, Blau); });
       host.setTimeOfDay(timeForDie(pips == 0 ? 1 : pips));
       pips == 0 ? game.Neu1Click() : game.Computer(Blau);
       game.Timer3Timer();
