@@ -103,7 +103,8 @@ QString CellWidget::nameOf(const BoardCell& cell) {
 
 QRect CellWidget::imageArea() { return {kImageInset, kImageInset, kImageSize, kImageSize}; }
 
-QString CellWidget::accessibleNameOf(const BoardCell& cell, std::optional<Image> top) {
+QString CellWidget::accessibleNameOf(const BoardCell& cell, std::optional<Image> top,
+                                     const CellMarks& marks) {
   QString content = QStringLiteral("leer");
   if (top) {
     const ImageParts parts = partsOf(*top);
@@ -120,17 +121,32 @@ QString CellWidget::accessibleNameOf(const BoardCell& cell, std::optional<Image>
         break;
     }
   }
+  QString name;
   switch (cell.kind) {
     case CellKind::Track:
-      return QStringLiteral("Feld ") + QString::number(cell.number) + QStringLiteral(": ") +
-             content;
+      name = QStringLiteral("Feld ") + QString::number(cell.number);
+      break;
     case CellKind::House:
     case CellKind::Goal:
+      name = (cell.kind == CellKind::House ? QStringLiteral("Haus ") : QStringLiteral("Ziel ")) +
+             colourName(cell.colour) + QStringLiteral(", Platz ") + QString::number(cell.number);
       break;
   }
-  return (cell.kind == CellKind::House ? QStringLiteral("Haus ") : QStringLiteral("Ziel ")) +
-         colourName(cell.colour) + QStringLiteral(", Platz ") + QString::number(cell.number) +
-         QStringLiteral(": ") + content;
+  name += QStringLiteral(": ") + content;
+  if (marks.movable) {
+    name += QStringLiteral(", kann ziehen");
+  }
+  for (Colour c : kColours) {
+    if ((marks.left & (1U << index(c))) != 0) {
+      name += QStringLiteral(", ") + colourName(c) + QStringLiteral(" zog zuletzt von hier");
+    }
+  }
+  for (Colour c : kColours) {
+    if ((marks.reached & (1U << index(c))) != 0) {
+      name += QStringLiteral(", ") + colourName(c) + QStringLiteral(" zog zuletzt hierher");
+    }
+  }
+  return name;
 }
 
 QString CellWidget::accessibleDescriptionOf(std::optional<Image> top) {
@@ -162,6 +178,15 @@ bool CellWidget::takesClick() const { return top_ && Moves::clickable(*top_); }
 
 void CellWidget::press() { Q_EMIT clicked(); }
 
+void CellWidget::setMarks(const CellMarks& marks) {
+  if (marks == marks_) {
+    return;
+  }
+  marks_ = marks;
+  update();
+  updateAccessibleTexts();
+}
+
 void CellWidget::setTopImage(std::optional<Image> image) {
   if (image == top_) {
     return;
@@ -180,7 +205,7 @@ void CellWidget::updateAccessibleTexts() {
   if (QString description = accessibleDescriptionOf(top_); description != accessibleDescription()) {
     setAccessibleDescription(description);
   }
-  if (QString name = accessibleNameOf(cell_, top_); name != accessibleName()) {
+  if (QString name = accessibleNameOf(cell_, top_, marks_); name != accessibleName()) {
     setAccessibleName(name);
     setToolTip(name);
     if (QToolTip::isVisible() && underMouse()) {
@@ -197,6 +222,53 @@ void CellWidget::paintEvent(QPaintEvent* /*event*/) {
     if (!picture.isNull()) {
       p.drawPixmap(imageArea(), picture);
     }
+  }
+  if (marks_ != CellMarks{}) {
+    paintMarks(p);
+  }
+}
+
+// In logical pixels, so that the marks grow with the screen's scale as the
+// pictures do; each is a shape, black and white, so that it reads whatever
+// the colours around it and whoever tells colours apart poorly:
+// - a piece that can move: a black corner with a white inner edge at each
+//   corner of the cell, outside the piece's disc;
+// - a cell a last move left: a small copy of the mover's piece in its middle;
+// - a cell a last move reached: a white dot ringed in black in its middle.
+// The corners are whole pixels at any scale; round shapes are smoothed on
+// dense screens only, and at a scale of 1 stay pixel-sharp like the pictures.
+void CellWidget::paintMarks(QPainter& p) const {
+  if (marks_.movable) {
+    constexpr int kArm = 9;    // length of each arm of a corner
+    constexpr int kThick = 3;  // the black; the white inner edge is one pixel
+    const int far = kCellSize - 1;
+    for (const bool right : {false, true}) {
+      for (const bool bottom : {false, true}) {
+        // A rectangle given for the top left corner, mirrored to this one.
+        const auto fill = [&](int x, int y, int w, int h, const QColor& colour) {
+          p.fillRect(right ? far - x - w + 1 : x, bottom ? far - y - h + 1 : y, w, h, colour);
+        };
+        fill(0, 0, kArm, kThick, Qt::black);
+        fill(0, 0, kThick, kArm, Qt::black);
+        fill(kThick, kThick, kArm - kThick, 1, Qt::white);
+        fill(kThick, kThick, 1, kArm - kThick, Qt::white);
+      }
+    }
+  }
+  const qreal ratio = devicePixelRatioF();
+  p.setRenderHint(QPainter::Antialiasing, ratio > 1);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  for (Colour c : kColours) {
+    if ((marks_.left & (1U << index(c))) != 0) {
+      p.drawPixmap(QRect(8, 8, 12, 12), pictures_.board(Stein(c, 1), ratio));
+    }
+  }
+  if (marks_.reached != 0) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QRectF(9, 9, 10, 10));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(11, 11, 6, 6));
   }
 }
 

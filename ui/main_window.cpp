@@ -18,6 +18,7 @@
 #include "ui/info_box.h"
 #include "ui/move_finder.h"
 #include "ui/qt_util.h"
+#include "ui/verlauf.h"
 
 namespace quivalo::ui {
 
@@ -88,6 +89,17 @@ QPushButton* columnButton(QWidget* parent, const ButtonRow& row) {
   return button;
 }
 
+// The cell of a place a colour's piece stands on.
+int cellOf(Colour c, Place at) {
+  const auto& cells = boardCells();
+  const auto cell = std::find_if(cells.begin(), cells.end(), [c, at](const BoardCell& b) {
+    return at.area == Place::Area::Track
+               ? b.kind == CellKind::Track && b.number == at.number
+               : b.kind == CellKind::Goal && b.colour == c && b.number == at.number;
+  });
+  return static_cast<int>(cell - cells.begin());
+}
+
 }  // namespace
 
 TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
@@ -97,7 +109,7 @@ TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
       dialog_(this, [this] { forward(nullptr); }),
       ownHelp_(this),
       game_(Platform{clock != nullptr ? *clock : systemClock_, timers_, dialog_,
-                     help != nullptr ? *help : ownHelp_}) {
+                     help != nullptr ? *help : ownHelp_, this}) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral(QUIVALO_TITLE));
   // Read out as the program's name rather than with three exclamation marks.
@@ -117,6 +129,8 @@ TMain::TMain(QWidget* parent, HelpViewer* help, Clock* clock)
   client_->setBackgroundRole(QPalette::Base);
   client_->setAutoFillBackground(true);
   setCentralWidget(client_);
+  // The frame may grow, but not hide the board or the column.
+  client_->setMinimumSize(kClientWidth, kClientHeight);
 
   buildBoard();
   buildColumn();
@@ -198,6 +212,9 @@ void TMain::buildMenus() {
   QMenu* spiel = addMenu("Spiel1", "&Spiel");
   addMenuItem(spiel, "Neu1", "&Neu", &Game::Neu1Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  // Strg+H, as browsers open their history.
+  addMenuItem(spiel, "Verlauf1", "&Verlauf", &TMain::Verlauf1Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   addSeparator(spiel, "N1");
   addMenuItem(spiel, "Beenden1", "&Beenden", &TMain::Beenden1Click)
       ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -216,6 +233,14 @@ void TMain::buildMenus() {
   schwer1_ = addMenuItem(optionen, "schwer1", "schwer", &Game::schwer1Click);
   leicht1_->setCheckable(true);
   schwer1_->setCheckable(true);
+  // The window's own options, off at every start: marks over the board.
+  addSeparator(optionen, "N4");
+  ziehbareFiguren1_ = addMenuItem(optionen, "ZiehbareFiguren1", "&Ziehbare Figuren zeigen",
+                                  [this] { forward(nullptr); });
+  letzteZuege1_ =
+      addMenuItem(optionen, "LetzteZuege1", "&Letzte Züge zeigen", [this] { forward(nullptr); });
+  ziehbareFiguren1_->setCheckable(true);
+  letzteZuege1_->setCheckable(true);
 
   QMenu* hilfe = addMenu("Hilfe1", "&Hilfe");
   addMenuItem(hilfe, "Inhalt1", "&Inhalt", &Game::Inhalt1Click);
@@ -280,6 +305,7 @@ void TMain::mirror() {
   mirrorBoard(all, *mirrored_);
   mirrorColumn(all, *mirrored_);
   mirrorMenus(all, *mirrored_);
+  mirrorMarks(all, *mirrored_);
   mirrorKeyCell();
 }
 
@@ -370,6 +396,55 @@ void TMain::mirrorMenus(bool all, Mirrored& m) {
   }
   if (schwer1_->isChecked() != s.schwer1.Checked) {
     schwer1_->setChecked(s.schwer1.Checked);
+  }
+}
+
+// The movable pieces are those the arrow keys visit. With both options off
+// and nothing marked, nothing is done.
+void TMain::mirrorMarks(bool all, Mirrored& m) {
+  const bool movable = ziehbareFiguren1_->isChecked();
+  const bool last = letzteZuege1_->isChecked();
+  if (!all && !movable && !last && !m.marked) {
+    return;
+  }
+  std::array<CellMarks, kCellCount> marks{};
+  if (movable) {
+    for (int cell : movableCells(game_.state())) {
+      marks[static_cast<std::size_t>(cell)].movable = true;
+    }
+  }
+  for (Colour c : kColours) {
+    if (const std::optional<LastMove>& move = lastMoves_[c]; last && move) {
+      const auto bit = static_cast<std::uint8_t>(1U << index(c));
+      if (move->left >= 0) {
+        marks[static_cast<std::size_t>(move->left)].left |= bit;
+      }
+      marks[static_cast<std::size_t>(move->reached)].reached |= bit;
+    }
+  }
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    cells_[i]->setMarks(marks[i]);
+  }
+  m.marked = movable || last;
+}
+
+// A colour's last move lasts until it moves again or a new game begins, or
+// until the piece it moved is knocked out where it went.
+void TMain::happened(const Event& event) {
+  verlauf_.happened(event);
+  if (const auto* moved = std::get_if<Moved>(&event)) {
+    lastMoves_[moved->colour] =
+        LastMove{cellOf(moved->colour, moved->from), cellOf(moved->colour, moved->to)};
+  } else if (const auto* out = std::get_if<CameOut>(&event)) {
+    lastMoves_[out->colour] =
+        LastMove{-1, cellOf(out->colour, {Place::Area::Track, info(out->colour).start})};
+  } else if (const auto* knocked = std::get_if<KnockedOut>(&event)) {
+    std::optional<LastMove>& move = lastMoves_[knocked->colour];
+    if (move && move->reached == cellOf(knocked->colour, {Place::Area::Track, knocked->field})) {
+      move.reset();
+    }
+  } else if (std::holds_alternative<NewGame>(event)) {
+    lastMoves_ = {};
   }
 }
 
@@ -506,6 +581,23 @@ void TMain::SpielerMenuClick(Colour colour) {
 void TMain::Info1Click() {
   if (info_) {
     info_->exec();
+  }
+}
+
+void TMain::Verlauf1Click() {
+  if (verlaufWindow_ == nullptr) {
+    verlaufWindow_ = new VerlaufWindow(verlauf_.model(), this);
+    // As high as the game, to its right.
+    verlaufWindow_->resize(verlaufWindow_->width(), height());
+    verlaufWindow_->move(frameGeometry().topRight() + QPoint(8, 0));
+  }
+  // Shown without taking the keys from the game, which keeps them also
+  // where the desktop would give them to a window just shown.
+  const bool active = isActiveWindow();
+  verlaufWindow_->show();
+  verlaufWindow_->raise();
+  if (active) {
+    activateWindow();
   }
 }
 

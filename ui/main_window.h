@@ -4,7 +4,8 @@
 // menu bar. It owns one game and the Qt side of its seams. Every click, menu
 // command, key and timer tick reaches the game through the window's one
 // entry, forward(), which runs the game's handler and then brings the
-// widgets in line with the game's state.
+// widgets in line with the game's state. The window follows the game's
+// events for the Verlauf and for the last moves its option marks.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +21,7 @@
 #include "ui/info_box.h"
 #include "ui/pictures.h"
 #include "ui/qt_platform.h"
+#include "ui/verlauf.h"
 
 class QAction;
 class QLabel;
@@ -30,6 +32,7 @@ namespace quivalo::ui {
 
 class CellWidget;
 class KeyFrame;
+class VerlaufWindow;
 
 // What the widgets showed after the last mirror.
 struct Mirrored {
@@ -40,9 +43,17 @@ struct Mirrored {
   std::string farbLabel;
   std::string bemerkung;
   ByColour<std::string> spielerCaption;
+  bool marked = false;  // an option's marks were on
 };
 
-class TMain final : public QMainWindow {
+// A colour's last move: the cells (indexes into boardCells()) it left, -1
+// for a house, and reached.
+struct LastMove {
+  int left;
+  int reached;
+};
+
+class TMain final : public QMainWindow, private EventListener {
   Q_OBJECT
 
  public:
@@ -99,6 +110,11 @@ class TMain final : public QMainWindow {
   void mirrorColumn(bool all, Mirrored& m);
   void mirrorMenus(bool all, Mirrored& m);
   void mirrorKeyCell();
+  // The marks of "Ziehbare Figuren zeigen" and "Letzte Züge zeigen".
+  void mirrorMarks(bool all, Mirrored& m);
+
+  // What the game reports: to the Verlauf, and each colour's last move.
+  void happened(const Event& event) override;
 
   // The handlers with something to do besides forwarding.
   void WuerfelClick();
@@ -106,6 +122,8 @@ class TMain final : public QMainWindow {
   void Beenden1Click();
   void SpielerMenuClick(Colour colour);
   void Info1Click();
+  // Shows the Verlauf beside the game.
+  void Verlauf1Click();
   void cellClicked(const CellWidget& cell);
   void timerFired(TimerId id);
 
@@ -123,6 +141,9 @@ class TMain final : public QMainWindow {
   QtTimers timers_;
   MessageBoxDialog dialog_;
   QtHelpViewer ownHelp_;
+  // Followers of the game, before it: it reports as it is made.
+  VerlaufLines verlauf_;
+  ByColour<std::optional<LastMove>> lastMoves_;
   Game game_;
 
   Pictures pictures_;
@@ -137,6 +158,9 @@ class TMain final : public QMainWindow {
   ByColour<QAction*> spielerMenu_{};
   QAction* leicht1_ = nullptr;
   QAction* schwer1_ = nullptr;
+  QAction* ziehbareFiguren1_ = nullptr;
+  QAction* letzteZuege1_ = nullptr;
+  VerlaufWindow* verlaufWindow_ = nullptr;  // made when first shown
   QPointer<TInfo> info_;
   int keyCell_ = -1;  // index of the highlighted cell, -1 for none
   KeyFrame* keyFrame_ = nullptr;

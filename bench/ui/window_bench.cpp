@@ -8,17 +8,27 @@
 //   quivalo-bench-window screenshot start FILE the window as it opens
 //   quivalo-bench-window screenshot game FILE  the window in the middle of a game
 //   quivalo-bench-window screenshot keys FILE  the game with the keyboard's frame on a house slot
+//   quivalo-bench-window screenshot verlauf FILE
+//                                              Blau's move and the computers' rolls after it, with
+//                                              the Verlauf beside the game
+//   quivalo-bench-window screenshot movable FILE
+//                                              the same, then Blau's roll, its movable pieces
+//                                              marked
+//   quivalo-bench-window screenshot lastmoves FILE
+//                                              the same, each colour's last move marked
 //   quivalo-bench-window screenshot info FILE  the about box
 //   quivalo-bench-window screenshot help FILE [TOPIC]
 //                                              the help window, on "Für Neugierige" or TOPIC
 #include <sys/resource.h>
 #include <time.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPainter>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -107,6 +117,28 @@ void setUpMiddleGame(TMain& window, int pips) {
   });
 }
 
+// The time of day for the screenshots of play: a second later at every
+// roll, so that they come out the same at every run.
+class SteppingClock final : public quivalo::Clock {
+ public:
+  std::uint32_t msSinceMidnightUtc() override { return now_ += 1000; }
+
+ private:
+  std::uint32_t now_ = 43'201'000;
+};
+
+// Two windows side by side, as they stand on the screen.
+QImage sideBySide(QWidget& left, QWidget& right) {
+  const QImage a = left.grab().toImage();
+  const QImage b = right.grab().toImage();
+  QImage both(a.width() + 8 + b.width(), std::max(a.height(), b.height()), QImage::Format_RGB32);
+  both.fill(Qt::white);
+  QPainter p(&both);
+  p.drawImage(0, 0, a);
+  p.drawImage(a.width() + 8, 0, b);
+  return both;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -116,7 +148,8 @@ int main(int argc, char* argv[]) {
   const QString mode = args.value(0, QStringLiteral("first-frame"));
 
   quivalo::ui::installGermanTranslation(app);
-  TMain window;
+  SteppingClock steppingClock;
+  TMain window(nullptr, nullptr, mode == QStringLiteral("screenshot") ? &steppingClock : nullptr);
   TInfo info(&window);
   window.setInfoBox(&info);
 
@@ -154,6 +187,30 @@ int main(int argc, char* argv[]) {
         QCoreApplication::sendEvent(window.findChild<QWidget*>(QStringLiteral("KannNichtBtn")),
                                     &right);
       }
+      if (args.at(1) == QStringLiteral("movable")) {
+        // Blau to use a six, its movable pieces marked.
+        window.findChild<QAction*>(QStringLiteral("ZiehbareFiguren1"))->trigger();
+        setUpMiddleGame(window, 6);
+      }
+      // Blau rolls a 1 and moves 17 to 18; the computers play on the game's
+      // own timers: Rot 14 to 18, knocking Blau out, Gelb 25 to 27, knocking
+      // Rot out, Grün in its goal lane; then Blau is to roll again.
+      int wait = 50;
+      if (args.at(1) == QStringLiteral("verlauf") || args.at(1) == QStringLiteral("lastmoves")) {
+        if (args.at(1) == QStringLiteral("lastmoves")) {
+          window.findChild<QAction*>(QStringLiteral("LetzteZuege1"))->trigger();
+        }
+        setUpMiddleGame(window, 0);
+        window.forward([](quivalo::Game& game) {
+          game.WuerfelClick();
+          game.click(quivalo::Stein(quivalo::Colour::Blau, 17));
+          game.Timer1Timer();
+        });
+        wait = 1200;
+        if (args.at(1) == QStringLiteral("verlauf")) {
+          window.findChild<QAction*>(QStringLiteral("Verlauf1"))->trigger();
+        }
+      }
       QWidget* shot = &window;
       if (args.at(1) == QStringLiteral("info")) {
         info.show();
@@ -171,8 +228,11 @@ int main(int argc, char* argv[]) {
         shot = help;
       }
       // Give the changed widgets one pass of the event loop to repaint.
-      QTimer::singleShot(50, &app, [shot, &args, &status] {
-        if (!shot->grab().save(args.at(2))) {
+      QTimer::singleShot(wait, &app, [shot, &window, &args, &status] {
+        auto* verlauf = window.findChild<QWidget*>(QStringLiteral("VerlaufWindow"));
+        const QImage picture =
+            verlauf != nullptr ? sideBySide(window, *verlauf) : shot->grab().toImage();
+        if (!picture.save(args.at(2))) {
           std::fprintf(stderr, "could not write %s\n", qPrintable(args.at(2)));
           status = 1;
         }
@@ -181,7 +241,7 @@ int main(int argc, char* argv[]) {
     } else {
       std::fprintf(stderr,
                    "usage: quivalo-bench-window [first-frame | idle [SECONDS] | screenshot "
-                   "start|game|keys|info|help FILE [TOPIC]]\n");
+                   "start|game|keys|verlauf|movable|lastmoves|info|help FILE [TOPIC]]\n");
       status = 2;
       QCoreApplication::quit();
     }

@@ -2,12 +2,13 @@
 // The real window, offscreen.
 //
 // Golden screenshots: the window at start, after a knock-out and with a full
-// goal lane, the six die faces, the open menus, the keyboard's frame and the
-// about box, compared pixel for pixel with golden/NAME.png. On a difference
+// goal lane, the six die faces, the open menus, the keyboard's frame, the
+// about box and the board with each option's marks, compared pixel for pixel
+// with golden/NAME.png. On a difference
 // the test writes NAME.actual.png and NAME.diff.png (differing pixels red
 // over a grey copy of the render) into its working folder. The die faces,
-// the keyboard's frame and the about box are compared again at scale factors
-// 1.5 and 2, with golden/NAME@1.5x.png and NAME@2x.png (CTest
+// the keyboard's frame, the about box and the marks are compared again at
+// scale factors 1.5 and 2, with golden/NAME@1.5x.png and NAME@2x.png (CTest
 // window_test_scale1.5 and window_test_scale2). After a wanted change of the
 // look, write new goldens with
 //   QUIVALO_UPDATE_GOLDEN=1 QT_QPA_PLATFORM=offscreen build/debug/tests/ui/window/window_test looks
@@ -20,6 +21,8 @@
 // of the colour's way (the house, the track from the start field over 40 and
 // 1, the goal lane); Enter or Space does what a click does, Escape or Tab
 // leaves them, and the mouse and a spent roll take the highlight away.
+//
+// The Verlauf's lines for a scripted game, and the Verlauf beside the game.
 //
 // At play, on real timers: Alt+W's delayed click rolls nothing behind the
 // winner's message, the computer plays on behind the modal about box, and
@@ -35,6 +38,7 @@
 #include "ui/info_box.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
+#include "ui/verlauf.h"
 
 using namespace Qt::StringLiterals;
 using namespace quivalo;
@@ -167,10 +171,11 @@ void edit(TMain& w, const std::function<void(State&)>& change) {
   w.forward([&change](Game& g) { g.setUp(change); });
 }
 
-// Colour c, played by a person, to use a roll of `pips` with these pieces.
+// Colour c, played by a person, to use a roll of `pips` with these pieces
+// (none: the pieces as they stand).
 void setUpRoll(TMain& w, const char* pieces, Colour c, int pips) {
   edit(w, [&](State& s) {
-    setUp(s, pieces);
+    if (*pieces != '\0') setUp(s, pieces);
     turn(s, c, pips);
     s.SpielerMenu[c].Checked = true;
   });
@@ -228,6 +233,28 @@ const std::array<KeyRow, 7> kKeyRows{{
     {"Blau, a six, blocked", "B1 B35 Bz1", Blau, 6, "Feld 1: Blau", Qt::Key_Return, Qt::Key_Escape},
     // Every piece at home and no six: nothing can move.
     {"nothing", "R12", Blau, 4, "", Qt::Key_Return, Qt::Key_Escape},
+}};
+// clang-format on
+
+// A scripted game: the computer plays a roll of `pips` for Blau (0: Spiel –
+// Neu instead), from the position given (empty: as it stands), and the win
+// check follows; the Verlauf's lines for it.
+using VerlaufStep = std::tuple<const char*, int, const char*>;
+// clang-format off
+const std::array<VerlaufStep, 12> kVerlaufSteps{{
+    {"", 4, "Blau würfelt eine 4 (Wurf 1 von 3).|Blau gibt die 4 ab."},
+    {"", 4, "Blau würfelt eine 4 (Wurf 2 von 3).|Blau gibt die 4 ab."},
+    {"", 4, "Blau würfelt eine 4 (Wurf 3 von 3).|Blau gibt die 4 ab."},
+    {"B39 R1 R7", 6, "Blau würfelt eine 6.|Blau holt eine Figur aus dem Haus auf Feld 1.|Blau wirft Rot auf Feld 1 raus."},
+    {"", 6, "Blau würfelt eine 6.|Blau zieht von Feld 1 auf Feld 7.|Blau wirft Rot auf Feld 7 raus."},
+    {"", 4, "Blau würfelt eine 4.|Blau zieht von Feld 39 ins Ziel auf Platz 3."},
+    {"Bz1 Bz2 Bz3 B40", 4, "Blau würfelt eine 4.|Blau zieht von Feld 40 ins Ziel auf Platz 4.|Blau hat gewonnen."},
+    {"", 0, "Neues Spiel."},
+    // After a six, a turn of three rolls has one roll more, no longer one of three.
+    {"", 6, "Blau würfelt eine 6 (Wurf 1 von 3).|Blau holt eine Figur aus dem Haus auf Feld 1."},
+    {"", 5, "Blau würfelt eine 5.|Blau zieht von Feld 1 auf Feld 6."},
+    {"Bz1 B20", 2, "Blau würfelt eine 2.|Blau zieht im Ziel von Platz 1 auf Platz 3."},
+    {"", 0, "Neues Spiel."},
 }};
 // clang-format on
 
@@ -290,6 +317,28 @@ const std::map<QString, std::function<QImage(TMain&)>> scenes{
        press(Qt::Key_Right);
        return w.centralWidget()->grab({0, 196, 168, 165}).toImage();  // the board's bottom left
      }},
+    // "Ziehbare Figuren zeigen", Blau to use a six: its house and the pieces
+    // on 9 and 38 can move, the one on 3 cannot.
+    {u"movable"_s,
+     [](TMain& w) {
+       named<QAction>(w, u"ZiehbareFiguren1"_s)->trigger();
+       setUpRoll(w, "B3 B9 B38 N13", Blau, 6);
+       return w.centralWidget()->grab({0, 0, 364, 361}).toImage();  // the board
+     }},
+    // "Letzte Züge zeigen": Rot 13 to 16, knocked out there by Blau from 12,
+    // which ends Rot's marks; Gelb out of its house; Grün into its goal lane.
+    {u"lastmoves"_s,
+     [](TMain& w) {
+       named<QAction>(w, u"LetzteZuege1"_s)->trigger();
+       // clang-format off
+       for (const auto& [pieces, c, pips, cell] : {std::tuple{"B12 R13 N27", Rot, 3, "Feld13"},
+            {"", Blau, 4, "Feld12"}, {"", Gelb, 6, "HausGelb1"}, {"", Green, 5, "Feld27"}}) {
+         // clang-format on
+         setUpRoll(w, pieces, c, pips);
+         clickOn(w, QString::fromLatin1(cell));
+       }
+       return w.centralWidget()->grab({0, 0, 364, 361}).toImage();
+     }},
     {u"about"_s,
      [](TMain& w) {
        TInfo info(&w);
@@ -328,7 +377,7 @@ class WindowTest : public QObject {
   // drawn for dense screens, compared with golden/NAME@<factor>x.png.
   void looks_data() {
     QTest::addColumn<QString>("scene");
-    const QStringList dense{u"dice"_s, u"keys"_s, u"about"_s};
+    const QStringList dense{u"dice"_s, u"keys"_s, u"about"_s, u"movable"_s, u"lastmoves"_s};
     for (const auto& scene : scenes)
       if (QGuiApplication::primaryScreen()->devicePixelRatio() == 1 || dense.contains(scene.first))
         QTest::newRow(qPrintable(scene.first)) << scene.first;
@@ -352,7 +401,8 @@ class WindowTest : public QObject {
     }
   }
 
-  // The window's place and caption, that enlarging the window moves nothing,
+  // The window's place and caption, that enlarging the window moves nothing
+  // and that it cannot be made smaller than its contents,
   // the focus, the access keys (Alt+W rolls, Alt+K gives up) and the window's
   // shortcuts Strg+N and F1.
   void whatAPictureCannotShow() {
@@ -368,6 +418,8 @@ class WindowTest : public QObject {
     w.resize(900, 700);
     QTRY_COMPARE(w.size(), QSize(900, 700));
     QCOMPARE(client->grab(QRect({0, 0}, before.size())).toImage(), before);
+    w.resize(300, 200);  // no smaller than the board and the column
+    QTRY_COMPARE(client->size(), QSize(TMain::kClientWidth, TMain::kClientHeight));
     QCOMPARE(focused(), named(w, u"Wuerfel"_s));
     QTest::keyClick(&w, Qt::Key_W, Qt::AltModifier);
     QTRY_VERIFY(w.game().state().Augen != 0);
@@ -426,16 +478,55 @@ class WindowTest : public QObject {
              u"Haus Gelb, Platz 1: leer, Feld 21: Gelb"_s);
   }
 
-  // The mouse resting on a cell shows what a screen reader reads there; a
-  // tip that is showing follows the board.
+  // The Verlauf's lines for a scripted game (kVerlaufSteps), as the rules
+  // report it, the newest kept in view; a new game drops the game before the
+  // one that ends. In the window, Strg+H shows the Verlauf beside the game,
+  // which keeps the keys.
+  void theVerlaufTellsWhatHappened() {
+    VirtualHost host;
+    ui::VerlaufLines verlauf;
+    Game game(Platform{host, host, host, host, &verlauf});
+    ui::VerlaufWindow window(verlauf.model(), nullptr);  // too small for the lines
+    window.resize(120, 120);
+    window.show();
+    QStringList added;
+    connect(&verlauf.model(), &QAbstractItemModel::dataChanged, this,
+            [&added](const QModelIndex& line) { added << line.data().toString(); });
+    for (const auto& [position, pips, lines] : kVerlaufSteps) {
+      if (*position != '\0') game.setUp([at = position](State& s) { setUp(s, at), turn(s, Blau); });
+      host.setTimeOfDay(timeForDie(pips == 0 ? 1 : pips));
+      pips == 0 ? game.Neu1Click() : game.Computer(Blau);
+      game.Timer3Timer();
+      QCOMPARE(added.join(u'|'), QString::fromUtf8(lines));
+      added.clear();
+    }
+    const QStringList kept = verlauf.model().stringList();
+    QVERIFY(kept.front() == u"Neues Spiel."_s && kept.count(u"Neues Spiel."_s) == 2);
+    const QScrollBar* bar = window.findChild<QListView*>()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0 && bar->value() == bar->maximum());  // the newest in view
+
+    TMain w;
+    QVERIFY(showActive(w));
+    QTest::keyClick(&w, Qt::Key_H, Qt::ControlModifier);
+    auto* list = named<QListView>(w, u"VerlaufList"_s);
+    clickOn(w, u"Wuerfel"_s);
+    QVERIFY(list->isVisible() && QApplication::activeWindow() == &w);
+    QVERIFY(list->model()->index(1, 0).data().toString().startsWith(u"Blau würfelt eine"_s));
+  }
+
+  // The mouse resting on a cell shows what a screen reader reads there, the
+  // options' marks too; a tip that is showing follows the board.
   void aCellSaysInATooltipWhatStandsOnIt() {
     TMain w;
     QVERIFY(showActive(w));
+    for (const char* option : {"ZiehbareFiguren1", "LetzteZuege1"})
+      named<QAction>(w, QString::fromLatin1(option))->trigger();
     setUpRoll(w, "B9 R13", Blau, 4);
-    QTest::mouseMove(named(w, u"Feld13"_s), {14, 14});
-    QTRY_COMPARE(QToolTip::text(), u"Feld 13: Rot"_s);
+    QTest::mouseMove(named(w, u"Feld9"_s), {14, 14});
+    QTRY_COMPARE(QToolTip::text(), u"Feld 9: Blau, kann ziehen"_s);
     w.forward([](Game& g) { g.click(Stein(Blau, 9)); });
-    QCOMPARE(QToolTip::text(), u"Feld 13: Blau"_s);
+    QCOMPARE(QToolTip::text(), u"Feld 9: leer, Blau zog zuletzt von hier"_s);
+    QCOMPARE(named(w, u"Feld13"_s)->toolTip(), u"Feld 13: Blau, Blau zog zuletzt hierher"_s);
   }
 
   // Keyboard play along each colour's way (kKeyRows).
