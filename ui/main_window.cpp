@@ -467,7 +467,11 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
   }
   const auto* key = static_cast<QKeyEvent*>(event);
-  if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+  // Shift+Tab arrives as Backtab with Shift held; any other modifier leaves
+  // the key to the window (Alt+W, Strg+N).
+  const Qt::KeyboardModifiers ignored =
+      Qt::KeypadModifier | (key->key() == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+  if ((key->modifiers() & ~ignored) != Qt::NoModifier) {
     return false;
   }
   const bool onKeyCell = keyCell_ >= 0 && watched == cells_[static_cast<std::size_t>(keyCell_)];

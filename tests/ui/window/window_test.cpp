@@ -182,7 +182,10 @@ void setUpRoll(TMain& w, const char* pieces, Colour c, int pips) {
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }
-void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+// Shift+Tab comes as Backtab with Shift held.
+void press(Qt::Key key) {
+  QTest::keyClick(focused(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+}
 
 // The cell the keyboard has chosen, by the name a screen reader reads: the
 // cell with the focus, which the frame must surround; the frame itself is no
