@@ -22,6 +22,7 @@ cd "$(dirname "$0")/../.."
 jobs=2
 if [ "${1:-}" = -j ]; then jobs=$2 && shift 2; fi
 list=tests/plants/plants.tsv build=build/plants
+mkdir -p build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUIVALO_BUILD_TESTS=ON \
   -DQUIVALO_WERROR=OFF >"$build.log" 2>&1 || { echo "cannot configure (see $build.log)"; exit 2; }
 cmake --build "$build" -j "$jobs" >>"$build.log" 2>&1 || { echo "the tree does not build"; exit 2; }
