@@ -62,13 +62,13 @@ const QString kHelpOnHelp =
 Dieses Fenster zeigt die Hilfe zu Quivalo. Es kann offen bleiben, während Sie spielen.
 
 - **Inhalt** (Alt+I) listet alle Themen. Ein Klick oder die Pfeiltasten zeigen ein Thema rechts an.
-- **Suchen** (Alt+S): Geben Sie ein Wort ein, auch mehrere. Statt ä, ö und ü dürfen Sie a, o und u schreiben: „wurfel“ findet „Würfel“, „wuerfel“ dagegen nicht. Die Liste nennt jedes Thema, in dem alle Wörter vorkommen, einmal. Oben stehen die Themen, deren Titel, Stichwort oder Zwischenüberschrift ein gesuchtes Wort enthält; ganz oben die, deren Titel oder Stichwort genau Ihrer Eingabe entspricht. Passt ein Stichwort besser als der Titel, steht es vor dem Titel, zum Beispiel „Rauswurf – Rauswerfen“. Findet die Suche nichts, steht dort „Nichts gefunden“.
+- **Suchen** (Alt+S): Geben Sie ein Wort ein, auch mehrere. Statt ä, ö und ü dürfen Sie a, o und u schreiben, aber nicht ae, oe und ue: „wurfel“ findet „Würfel“. Ein Suchwort findet auch Teile längerer Wörter: „wurf“ findet auch „Würfel“ und „Rauswurf“. Die Liste nennt jedes Thema, in dem alle Wörter vorkommen, einmal. Oben stehen die Themen, deren Titel, Stichwort oder Zwischenüberschrift ein gesuchtes Wort enthält; ganz oben die, deren Titel oder Stichwort genau Ihrer Eingabe entspricht. Passt ein Stichwort besser als der Titel, steht es vor dem Titel, zum Beispiel „Rauswurf – Rauswerfen“. Findet die Suche nichts, steht dort „Nichts gefunden“.
 - Ein Klick auf einen Eintrag der Liste öffnet sein Thema. Im Suchfeld öffnet die Eingabetaste den ersten Eintrag. Die Pfeiltaste Unten führt in die Liste. Dort wählen Sie mit den Pfeiltasten einen Eintrag und öffnen ihn mit der Eingabetaste.
 - Unterstrichene Wörter sind Verweise auf andere Themen. **Zurück** (Alt+Z) kehrt zur vorigen Seite zurück.
 - Im Spielfenster öffnen **Hilfe – Inhalt** und die Taste **F1** die Themen, **Hilfe – Suchen...** die Suche mit leerem Feld.
 - **Esc** schließt das Fenster.
 
-Die Tasten wirken im aktiven Fenster; nach F1 oder einem Eintrag im Menü Hilfe ist das dieses. Um weiterzuspielen, klicken Sie auf eine leere Stelle im Spielfenster.
+Die Tasten wirken im aktiven Fenster; nach F1 oder Inhalt, Suchen... und Hilfe benutzen im Menü Hilfe ist das dieses. Um weiterzuspielen, klicken Sie auf eine leere Stelle im Spielfenster.
 )"_s;
 
 // Lower case without accents, so that a search for "wurfel" finds "Würfel".
