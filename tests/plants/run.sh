@@ -12,7 +12,8 @@
 # once. For each plant the file is changed, the tests are built in
 # build/plants (the debug build, warnings not fatal) and every test but the
 # layer probes is run; then the file is put back. One line a plant:
-#   ID  caught by: TEST ...    the tests that failed
+#   ID  caught by: TEST ...    the tests that failed (and the Qt Test
+#                              functions among them, in brackets)
 #   ID  NOT CAUGHT             every test passed
 #   ID  STALE                  the text is not in the file exactly once
 #   ID  NO BUILD               the planted tree does not build
@@ -46,9 +47,13 @@ while IFS= read -r line; do
   if ! cmake --build "$build" -j "$jobs" >"$build.log" 2>&1; then
     result="NO BUILD"
   else
-    failed=$(cd "$build" && QT_QPA_PLATFORM=offscreen ctest -E '^layers\.' -j "$jobs" \
-      --timeout 300 2>&1 | sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' | tr '\n' ' ')
-    result=${failed:+caught by: $failed}
+    out=$(cd "$build" && QT_QPA_PLATFORM=offscreen ctest -E '^layers\.' -j "$jobs" \
+      --timeout 300 --output-on-failure 2>&1)
+    failed=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1/p' <<<"$out" | tr '\n' ' ')
+    # The Qt Test functions that failed, by name.
+    functions=$(grep -oE 'FAIL!  : [A-Za-z]+::[A-Za-z_]+' <<<"$out" | sed 's/.*:://' | sort -u |
+      tr '\n' ' ')
+    result=${failed:+caught by: $failed${functions:+(in $functions)}}
   fi
   cp "$backup" "$planted" && planted=
   touch "$file"
