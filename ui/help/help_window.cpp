@@ -68,7 +68,7 @@ Dieses Fenster zeigt die Hilfe zu Quivalo. Es kann offen bleiben, während Sie s
 - Im Spielfenster öffnen **Hilfe – Inhalt** und die Taste **F1** die Themen, **Hilfe – Suchen...** die Suche mit leerem Feld.
 - **Esc** schließt das Fenster.
 
-Die Tasten wirken im aktiven Fenster; nach F1 oder Inhalt, Suchen... und Hilfe benutzen im Menü Hilfe ist das dieses. Um weiterzuspielen, klicken Sie auf eine leere Stelle im Spielfenster.
+Die Tasten wirken im aktiven Fenster; nach F1 und nach Inhalt, Suchen... oder Hilfe benutzen im Menü Hilfe ist es dieses. Um weiterzuspielen, klicken Sie auf eine leere Stelle im Spielfenster.
 )"_s;
 
 // Lower case without accents, so that a search for "wurfel" finds "Würfel".
