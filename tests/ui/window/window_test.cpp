@@ -436,7 +436,11 @@ class WindowTest : public QObject {
     QCOMPARE(w.game().state().Versuche, std::uint8_t{3});
     QCOMPARE(windowMismatch(w), QString());
     QTest::keyClick(&w, Qt::Key_F1);  // the help's contents, without a menu caption
-    QVERIFY(help.helpRequests() == std::vector<HelpRequest>{HelpRequest::Contents});
+    for (const char* item : {"Inhalt1", "Suchen1", "Hilfebenutzen1"})
+      named<QAction>(w, QString::fromLatin1(item))->trigger();
+    QVERIFY(help.helpRequests() ==
+            std::vector<HelpRequest>({HelpRequest::Contents, HelpRequest::Contents,
+                                      HelpRequest::Search, HelpRequest::HelpOnHelp}));
   }
 
   // What a screen reader is told and can do in the scene with the full goal
