@@ -407,7 +407,7 @@ class WindowTest : public QObject {
   // The window's place and caption, that enlarging the window moves nothing
   // and that it cannot be made smaller than its contents,
   // the focus, the access keys (Alt+W rolls, Alt+K gives up) and the window's
-  // shortcuts Strg+N and F1.
+  // shortcuts Strg+N and F1, and what the help items ask the help viewer for.
   void whatAPictureCannotShow() {
     VirtualHost help;  // records the help requests
     TMain w(nullptr, &help);
