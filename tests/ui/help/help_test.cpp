@@ -200,10 +200,11 @@ class HelpTest : public QObject {
   }
 
   // The shipped help: the welcome topic lists the window's contents in order,
-  // every link leads to a topic and every topic can be reached from the first;
-  // only "Für Neugierige" has formulas, milliseconds and percentages; and each
-  // figure it gives about the die is the formula's, counted over every
-  // millisecond of a day (the clock starts again at midnight).
+  // every topic has keywords, every link leads to a topic and every topic can
+  // be reached from the first; only "Für Neugierige" has formulas,
+  // milliseconds and percentages; and each figure it gives about the die is
+  // the formula's, counted over every millisecond of a day (the clock starts
+  // again at midnight).
   void theShippedHelpIsRight() {
     const quivalo::HelpFile help = quivalo::readHelpFile({kShipped});
     QVERIFY2(help.problem.isEmpty(), qPrintable(help.problem));
@@ -219,7 +220,10 @@ class HelpTest : public QObject {
     QCOMPARE(welcome, titles);
     static const QRegularExpression figure(uR"(\d\s*ms\b|%|Millisekunde|×|³²)"_s);
     QHash<QString, QString> markdownOf;  // the file's topics, without the window's own
-    for (const auto& t : help.topics) markdownOf.insert(t.title, t.markdown);
+    for (const auto& t : help.topics) {
+      markdownOf.insert(t.title, t.markdown);
+      QVERIFY2(!t.keywords.isEmpty(), qPrintable(t.title));  // a misspelt line shows as text
+    }
     QStringList reached{titles.front()};
     for (qsizetype i = 0; i < reached.size(); ++i) {
       const QString markdown = markdownOf.value(reached[i]);
