@@ -25,7 +25,21 @@ for tree in "$work/usr" "$work/package/usr"; do
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section is not games"
 for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-translations-l10n fonts-liberation; do
-  dpkg-deb -f "$deb" Depends | grep -q "$need" || fail "Depends lacks $need"
+  dpkg-deb -f "$deb" Depends | grep -Eq "(^|, )$need( |,|$)" || fail "Depends lacks $need"
+done
+# Each icon has its folder's size; what the entry, the metadata and the
+# copyright file name is installed.
+share=$work/usr/share
+for size in 32 64; do
+  file "$share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q ", $size x $size," ||
+    fail "the ${size}x$size icon has another size"
+done
+[ -e "$share/icons/hicolor/64x64/apps/$(sed -n 's/^Icon=//p' "$share/applications/$id.desktop").png" ] ||
+  fail "the desktop entry names an icon that is not installed"
+[ -x "$work/usr/bin/$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$share/metainfo/$id.metainfo.xml")" ] ||
+  fail "the metadata names a program that is not installed"
+for named in $(sed -n 's/^Files: \(usr\/.*\)/\1/p' "$share/doc/quivalo/copyright"); do
+  [ -e "$work/$named" ] || fail "the copyright file names $named, which is not installed"
 done
 ! readelf -S "$work/package/usr/bin/quivalo" | grep -q '\.symtab' || fail "the packaged program is not stripped"
 entry=$work/usr/share/applications/$id.desktop

@@ -182,9 +182,12 @@ void setUpRoll(TMain& w, const char* pieces, Colour c, int pips) {
 }
 
 QWidget* focused() { return QApplication::focusWidget(); }
-// Shift+Tab comes as Backtab with Shift held.
+// Shift+Tab comes as Backtab with Shift held, Enter (unlike Return) from the keypad.
 void press(Qt::Key key) {
-  QTest::keyClick(focused(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+  QTest::keyClick(focused(), key,
+                  key == Qt::Key_Backtab ? Qt::ShiftModifier
+                  : key == Qt::Key_Enter ? Qt::KeypadModifier
+                                         : Qt::NoModifier);
 }
 
 // The cell the keyboard has chosen, by the name a screen reader reads: the
@@ -404,11 +407,17 @@ class WindowTest : public QObject {
     }
   }
 
-  // The window's place and caption, that enlarging the window moves nothing
-  // and that it cannot be made smaller than its contents,
-  // the focus, the access keys (Alt+W rolls, Alt+K gives up) and the window's
+  // The die's clock, the window's place and caption, that enlarging the
+  // window moves nothing and that it cannot be made smaller than its
+  // contents, the focus, the access keys (Alt+W rolls, Alt+K gives up) and the window's
   // shortcuts Strg+N and F1, and what the help items ask the help viewer for.
   void whatAPictureCannotShow() {
+    // The die reads universal time, wherever the player is (here 14 hours
+    // ahead); the two readings may fall either side of midnight.
+    qputenv("TZ", "XYZ-14");
+    const int ms = int(ui::SystemClock().msSinceMidnightUtc()) -
+                   QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+    QVERIFY(std::abs(ms) < 1000 || std::abs(ms) > 86'399'000);
     VirtualHost help;  // records the help requests
     TMain w(nullptr, &help);
     QVERIFY(showActive(w));
