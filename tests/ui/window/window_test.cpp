@@ -453,10 +453,10 @@ class WindowTest : public QObject {
   }
 
   // What a screen reader is told and can do in the scene with the full goal
-  // lane: each part's name; a cell whose picture takes a click is a button
-  // with a press action that moves as a left click does (a right click does
-  // nothing), a cell without one is text without actions; the tooltip is no
-  // description.
+  // lane: each part's name, the about box's too; a cell whose picture takes
+  // a click is a button with a press action that moves as a left click does
+  // (a right click does nothing), a cell without one is text without
+  // actions; the tooltip is no description, the buttons have one.
   void whatAScreenReaderIsToldAndCanDo() {
     TMain w;
     QVERIFY(showActive(w));
@@ -473,13 +473,20 @@ class WindowTest : public QObject {
                           u"Haus Gelb, Platz 1: Gelb"_s, u"Ziel Gelb, Platz 2: Gelb"_s,
                           u"Würfel: 6"_s, u"An der Reihe: Gelb"_s, u"Würfeln"_s, u"Kann nicht"_s}));
     QStringList told;  // what a click there does; nothing where none can move
-    for (const char* object : {"Feld12", "HausGelb1", "HausBlau3", "ZielBlau4"})
+    for (const char* object : {"Feld12", "HausGelb1", "HausBlau3", "ZielBlau4", "KannNichtBtn"})
       told << reader(object)->text(QAccessible::Description);
     QCOMPARE(told,
              QStringList({u"Klick zieht diese Figur, wenn Rot gewürfelt hat und sie ziehen kann"_s,
                           u"Klick setzt eine Figur auf das Startfeld, wenn Gelb eine Sechs "
                           "gewürfelt hat und dort keine eigene Figur steht"_s,
-                          QString(), QString()}));
+                          QString(), QString(), u"Gibt diesen Wurf ohne Zug auf"_s}));
+    TInfo about(&w);  // the about box: its panel, and a value read with its caption
+    const auto inAbout = [&about](const char* object) {
+      return QAccessible::queryAccessibleInterface(named(about, QString::fromLatin1(object)))
+          ->text(QAccessible::Name);
+    };
+    QCOMPARE(inAbout("Panel1") + u'|' + inAbout("Label2"),
+             u"Über Quivalo|Version: "_s + named<QLabel>(about, u"Label2"_s)->text());
     QAccessibleInterface* slot = reader("HausGelb1");
     QAccessibleInterface* empty = reader("HausBlau3");
     QCOMPARE(slot->role(), QAccessible::Button);
