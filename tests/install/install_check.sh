@@ -24,8 +24,9 @@ for tree in "$work/usr" "$work/package/usr"; do
   [ "$(cd "$tree" && find . -type f -size +0 | sort)" = "$files" ] || fail "$tree holds other files"
 done
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section is not games"
+# (Debian 13 names the Qt libraries with t64, for their 64-bit time.)
 for need in libqt6widgets6 libqt6gui6 libqt6core6 qt6-translations-l10n fonts-liberation; do
-  dpkg-deb -f "$deb" Depends | grep -Eq "(^|, )$need( |,|$)" || fail "Depends lacks $need"
+  dpkg-deb -f "$deb" Depends | grep -Eq "(^|, )$need(t64)?( |,|$)" || fail "Depends lacks $need"
 done
 # Each icon has its folder's size; what the entry, the metadata and the
 # copyright file name is installed.
