@@ -59,13 +59,10 @@ class Moves {
   bool shown(Image i) const { return s_.isShown(i); }
   void show(Image i) { s_.setShown(i, true); }
   void hide(Image i) { s_.setShown(i, false); }
-  // Tells the game's follower, if there is one, of the event `make` builds;
-  // without a follower nothing is built.
+  // Tells the game's follower, if there is one, of the event `make` builds.
   template <typename Make>
   void report(Make make) const {
-    if (events_ != nullptr) {
-      events_->happened(Event(make()));
-    }
+    quivalo::report(events_, make);
   }
 
   State& s_;

@@ -72,4 +72,12 @@ struct NewGame {};
 
 using Event = std::variant<Rolled, CameOut, Moved, KnockedOut, GaveUp, TurnPassed, Won, NewGame>;
 
+// One handler a kind of event, for std::visit: Overloaded{[](const Rolled&) {...}, ...}.
+template <typename... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+template <typename... F>
+Overloaded(F...) -> Overloaded<F...>;
+
 }  // namespace quivalo

@@ -62,6 +62,15 @@ class EventListener {
   virtual void happened(const Event& event) = 0;
 };
 
+// Tells `listener`, if there is one, of the event `make` builds; without a
+// listener nothing is built, so that a game nobody follows pays nothing.
+template <typename Make>
+void report(EventListener* listener, Make make) {
+  if (listener != nullptr) {
+    listener->happened(Event(make()));
+  }
+}
+
 // The help file's name, looked up by the help viewer.
 inline constexpr std::string_view kHelpFileName = QUIVALO_HELP_FILE_NAME;
 

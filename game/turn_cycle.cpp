@@ -117,8 +117,7 @@ void TurnCycle::NeuerWerfer() {
     s_.Dran(c) = 1;
     s_.FarbLabel = info(c).display;
     s_.Versuche = noPieceCanMove(c) ? 3 : 1;
-    rollOfTurn_ = 0;
-    rollsOfTurn_ = s_.Versuche;
+    countRollsAfresh();
     report([&] { return TurnPassed{c, s_.Versuche}; });
   }
   for (Colour c : kColours) {

@@ -76,13 +76,10 @@ class TurnCycle {
   std::uint32_t drawFromClock(std::uint32_t n);
   bool noPieceCanMove(Colour c) const;
   void resetBoardImages();
-  // Tells the game's follower, if there is one, of the event `make` builds;
-  // without a follower nothing is built.
+  // Tells the game's follower, if there is one, of the event `make` builds.
   template <typename Make>
   void report(Make make) const {
-    if (platform_.events != nullptr) {
-      platform_.events->happened(Event(make()));
-    }
+    quivalo::report(platform_.events, make);
   }
 
   State& s_;

@@ -136,14 +136,13 @@ QString CellWidget::accessibleNameOf(const BoardCell& cell, std::optional<Image>
   if (marks.movable) {
     name += QStringLiteral(", kann ziehen");
   }
-  for (Colour c : kColours) {
-    if ((marks.left & (1U << index(c))) != 0) {
-      name += QStringLiteral(", ") + colourName(c) + QStringLiteral(" zog zuletzt von hier");
-    }
-  }
-  for (Colour c : kColours) {
-    if ((marks.reached & (1U << index(c))) != 0) {
-      name += QStringLiteral(", ") + colourName(c) + QStringLiteral(" zog zuletzt hierher");
+  // Every colour that left the cell, then every colour that reached it.
+  for (const auto& [colours, words] : {std::pair{marks.left, " zog zuletzt von hier"},
+                                       std::pair{marks.reached, " zog zuletzt hierher"}}) {
+    for (Colour c : kColours) {
+      if ((colours & (1U << index(c))) != 0) {
+        name += QStringLiteral(", ") + colourName(c) + QString::fromUtf8(words);
+      }
     }
   }
   return name;

@@ -16,13 +16,6 @@ namespace {
 
 QString name(Colour c) { return toQString(info(c).display); }
 
-template <typename... F>
-struct Overloaded : F... {
-  using F::operator()...;
-};
-template <typename... F>
-Overloaded(F...) -> Overloaded<F...>;
-
 }  // namespace
 
 VerlaufLines::VerlaufLines() { add(u"Neues Spiel."_s); }

@@ -257,13 +257,6 @@ const std::map<std::string, Routine, std::less<>>& routines() {
   return table;
 }
 
-template <typename... F>
-struct Overloaded : F... {
-  using F::operator()...;
-};
-template <typename... F>
-Overloaded(F...) -> Overloaded<F...>;
-
 // One line for each event, with the colours as the rules name them.
 std::string eventLine(const Event& event) {
   const auto w = [](Colour c) { return std::string(index(c) < 4 ? info(c).word : "?"); };

@@ -16,12 +16,16 @@
 
 namespace quivalo::testing {
 
-// The first time of day at or after `from` whose roll gives `pips`, the die
-// computed straight from the formula
-// floor(((t * 134775813 + 1) mod 2^32) * 6 / 2^32) + 1.
+// The roll at time of day t, computed straight from the formula the help
+// gives: floor(((t * 134775813 + 1) mod 2^32) * 6 / 2^32) + 1.
+inline int dieAt(std::uint32_t t) {
+  return int((std::uint64_t{t * 134775813u + 1u} * 6) >> 32) + 1;
+}
+
+// The first time of day at or after `from` whose roll gives `pips`.
 inline std::uint32_t timeForDie(int pips, std::uint32_t from = 0) {
   std::uint32_t t = from;
-  while (int((std::uint64_t{t * 134775813u + 1u} * 6) >> 32) + 1 != pips) ++t;
+  while (dieAt(t) != pips) ++t;
   return t;
 }
 

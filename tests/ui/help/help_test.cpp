@@ -8,12 +8,14 @@
 
 #include "game/random.h"
 #include "game/turn_cycle.h"
+#include "support/position.h"
 #include "ui/help/help_window.h"
 #include "ui/help/qt_help_viewer.h"
 
 using namespace Qt::StringLiterals;
 using quivalo::HelpRequest;
 using quivalo::HelpWindow;
+using quivalo::testing::dieAt;
 
 namespace {
 
@@ -38,9 +40,6 @@ void click(QWidget* w, const QString& text) {
   QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(at).center());
 }
 
-// The die as the help states it: ((t × 134775813 + 1) mod 2³²) × 6 / 2³², rounded down, plus 1.
-int die(std::uint32_t t) { return int((std::uint64_t{t * 134775813u + 1u} * 6) >> 32) + 1; }
-
 constexpr std::uint32_t kMsPerDay = 86'400'000;
 constexpr std::array<std::uint32_t, 5> kGaps{250, 251, 252, 253, 254};  // the computer's rolls
 
@@ -56,12 +55,12 @@ struct DayOfDice {
 DayOfDice countDayOfDice() {
   DayOfDice day;
   for (std::uint32_t t = 0; t < kMsPerDay; ++t) {
-    const int a = die(t);
+    const int a = dieAt(t);
     ++day.faces[std::size_t(a - 1)];
 #pragma GCC unroll 5
     for (std::size_t g = 0; g < kGaps.size(); ++g) {
       const std::uint32_t later = t + kGaps[g];
-      const int b = die(later < kMsPerDay ? later : later - kMsPerDay);
+      const int b = dieAt(later < kMsPerDay ? later : later - kMsPerDay);
       day.same[g] += b == a;
       day.less[g] += b == (a == 1 ? 6 : a - 1);
       day.others += b != a && b != (a == 1 ? 6 : a - 1) && later < kMsPerDay;
@@ -245,12 +244,12 @@ class HelpTest : public QObject {
     const QLocale german(QLocale::German);
     const std::uint32_t noon = 12 * 60 * 60 * 1000;  // ms since midnight at noon
     QVERIFY(text.contains(u"um 12:00:00,000 Uhr UTC (t = %1) zeigt zum Beispiel eine %2."_s.arg(
-        german.toString(noon), QString::number(die(noon)))));
+        german.toString(noon), QString::number(dieAt(noon)))));
     const DayOfDice day = countDayOfDice();
     int drawDiffers = 0;  // the game's own draw, now and then
     for (std::uint32_t t = 0; t < kMsPerDay; t += 997) {
       std::uint32_t seed = t;  // the game reseeds from the clock before every draw
-      drawDiffers += int(quivalo::draw(seed, 6)) + 1 != die(t);
+      drawDiffers += int(quivalo::draw(seed, 6)) + 1 != dieAt(t);
     }
     QVERIFY(day.others == 0 && drawDiffers == 0);
     const auto [fewest, most] = std::minmax_element(day.faces.begin(), day.faces.end());
